@@ -1,0 +1,16 @@
+#include "engine/state/table_state.h"
+
+namespace mj {
+
+void ClearPerHandState(TableState& state) {
+  static_cast<HandsState&>(state) = HandsState{};
+  static_cast<RiverState&>(state) = RiverState{};
+  static_cast<DoraState&>(state) = DoraState{};
+  static_cast<ResponseState&>(state) = ResponseState{};
+  static_cast<TurnState&>(state) = TurnState{};
+  state.waremeSeat = 0;
+  state.recordLines.clear();
+  state.riichiJustDeclared = false;
+}
+
+}  // namespace mj
