@@ -14,6 +14,7 @@
 #include "engine/state/player_types.h"
 #include "engine/state/seat_helpers.h"
 #include "engine/state/tile_types.h"
+#include "engine/state/win_state.h"
 #include "rules/rule_set.h"
 
 namespace mj {
@@ -114,7 +115,7 @@ struct RecordBuffer {
 };
 
 struct TableState : WallState, HandsState, RiverState, DoraState, CounterState, ResponseState, TurnState,
-                    RecordBuffer {
+                    WinState, RecordBuffer {
   PerSeat<Player> players{};
   RuleSet rules = RuleSet::Defaults();
   GameMode mode;
