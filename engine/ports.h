@@ -11,6 +11,8 @@ namespace mj::engine {
 class TableView {
  public:
   virtual ~TableView() = default;
+  // The six action buttons turn grey (an answer was given, a tile discarded).
+  virtual void ActionsGreyed() {}
   // A hand is about to be dealt: round caption, tiles hidden, buttons grey.
   virtual void HandStarting() {}
   // The wall was built and the dice thrown (the wall is face up under rule 58).
@@ -23,6 +25,14 @@ class TableView {
   virtual void TileDrawn(int /*seat*/, bool /*replacement*/) {}
   // The remaining-tiles caption changed.
   virtual void WallCountChanged() {}
+  // A hand was settled for a seat: the hand result window, shown modally.
+  virtual void HandSettled(int /*seat*/) {}
+  // EndHand begins: the result has been seen, the next hand is decided.
+  virtual void HandEnding() {}
+  // Play went on past the last regular hand (rule 1 with an extension).
+  virtual void ExtensionEntered() {}
+  // The game is over: placements and final points are known.
+  virtual void GameEnded() {}
 };
 
 // The engine counts ticks; the window owns the milliseconds.

@@ -6,8 +6,6 @@
 
 namespace mj::engine {
 
-Table::Table(TablePorts ports, TableOptions options) : ports_(ports), options_(std::move(options)) {}
-
 Status Table::StartHand() {
   TableState& s = state_;
   ports_.view.HandStarting();
