@@ -12,6 +12,7 @@
 
 #include "common/money.h"
 #include "engine/state/player_types.h"
+#include "engine/state/score_state.h"
 #include "engine/state/seat_helpers.h"
 #include "engine/state/tile_types.h"
 #include "engine/state/win_state.h"
@@ -115,7 +116,7 @@ struct RecordBuffer {
 };
 
 struct TableState : WallState, HandsState, RiverState, DoraState, CounterState, ResponseState, TurnState,
-                    WinState, RecordBuffer {
+                    WinState, ScoreState, RecordBuffer {
   PerSeat<Player> players{};
   RuleSet rules = RuleSet::Defaults();
   GameMode mode;
