@@ -13,6 +13,7 @@
 #include "common/money.h"
 #include "engine/state/human_state.h"
 #include "engine/state/player_types.h"
+#include "engine/state/score_state.h"
 #include "engine/state/seat_helpers.h"
 #include "engine/state/settlement_state.h"
 #include "engine/state/tile_types.h"
@@ -118,7 +119,7 @@ struct RecordBuffer {
 };
 
 struct TableState : WallState, HandsState, RiverState, DoraState, CounterState, ResponseState, TurnState,
-                    WinState, SettlementState, HumanState, RecordBuffer {
+                    WinState, ScoreState, SettlementState, HumanState, RecordBuffer {
   PerSeat<Player> players{};
   RuleSet rules = RuleSet::Defaults();
   GameMode mode;
