@@ -8,6 +8,7 @@ void ClearPerHandState(TableState& state) {
   static_cast<DoraState&>(state) = DoraState{};
   static_cast<ResponseState&>(state) = ResponseState{};
   static_cast<TurnState&>(state) = TurnState{};
+  static_cast<CallState&>(state) = CallState{};
   state.waremeSeat = 0;
   state.recordLines.clear();
   state.riichiJustDeclared = false;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "common/money.h"
+#include "engine/state/call_state.h"
 #include "engine/state/player_types.h"
 #include "engine/state/seat_helpers.h"
 #include "engine/state/tile_types.h"
@@ -115,7 +116,7 @@ struct RecordBuffer {
 };
 
 struct TableState : WallState, HandsState, RiverState, DoraState, CounterState, ResponseState, TurnState,
-                    WinState, RecordBuffer {
+                    WinState, RecordBuffer, CallState {
   PerSeat<Player> players{};
   RuleSet rules = RuleSet::Defaults();
   GameMode mode;
