@@ -1,0 +1,154 @@
+#include "hand/suit_table.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <utility>
+#include <vector>
+
+namespace mj::hand {
+namespace {
+
+using SuitCounts = std::array<int, 9>;
+constexpr std::size_t Index(int i) { return static_cast<std::size_t>(i); }
+constexpr int kMaxSets = 4;
+
+// The four passes on one suit, exactly as the searches run them there.
+bool SequencesAscending(SuitCounts& c) {
+  for (int n = 0; n < 7; ++n) {
+    const int take = std::min({c[Index(n)], c[Index(n + 1)], c[Index(n + 2)]});
+    for (int i = n; i < n + 3; ++i) c[Index(i)] -= take;
+  }
+  return true;
+}
+bool SequencesDescending(SuitCounts& c) {
+  for (int top = 8; top >= 2; --top) {
+    const int take = std::min({c[Index(top)], c[Index(top - 1)], c[Index(top - 2)]});
+    for (int i = top - 2; i <= top; ++i) c[Index(i)] -= take;
+  }
+  return true;
+}
+// One triplet of each kind held three times or more.
+void Triplets(SuitCounts& c) {
+  for (int& n : c) {
+    if (n >= 3) n -= 3;
+  }
+}
+bool Empty(const SuitCounts& c) {
+  return std::all_of(c.begin(), c.end(), [](int n) { return n == 0; });
+}
+
+PassBits SetsOnlyPasses(const SuitCounts& counts) {
+  PassBits bits = 0;
+  for (int pass = 0; pass < 4; ++pass) {
+    SuitCounts c = counts;
+    const bool ascending = pass % 2 == 0;
+    const bool tripletsFirst = pass < 2;
+    if (tripletsFirst) Triplets(c);
+    if (ascending) {
+      SequencesAscending(c);
+    } else {
+      SequencesDescending(c);
+    }
+    if (!tripletsFirst) Triplets(c);
+    if (Empty(c)) bits = static_cast<PassBits>(bits | (1u << pass));
+  }
+  return bits;
+}
+
+PassBits PassesOf(const SuitCounts& counts) {
+  int total = 0;
+  for (int n : counts) total += n;
+  if (total % 3 == 0) return SetsOnlyPasses(counts);
+  if (total % 3 != 2) return 0;
+  PassBits bits = 0;
+  for (int pair = 0; pair < 9; ++pair) {
+    if (counts[Index(pair)] < 2) continue;
+    SuitCounts c = counts;
+    c[Index(pair)] -= 2;
+    bits = static_cast<PassBits>(bits | SetsOnlyPasses(c));
+  }
+  return static_cast<PassBits>(bits << 4);
+}
+
+// The 16 sets of a suit: sequences starting at 1-7, then triplets of 1-9.
+SuitCounts WithSet(SuitCounts c, int set) {
+  if (set < 7) {
+    for (int i = set; i < set + 3; ++i) ++c[Index(i)];
+  } else {
+    c[Index(set - 7)] += 3;
+  }
+  return c;
+}
+
+// Calls visit for every suit that splits into at most four sets, with or
+// without one pair, counts never above maxCount. Suits that do not split
+// that way cannot pass any search, so they are all the table needs.
+template <class Visit>
+void ForEachSplittableSuit(int maxCount, Visit visit) {
+  const auto fits = [maxCount](const SuitCounts& c) {
+    return std::all_of(c.begin(), c.end(), [maxCount](int n) { return n <= maxCount; });
+  };
+  std::vector<std::pair<SuitCounts, int>> frontier{{SuitCounts{}, 0}};  // counts, lowest set allowed
+  for (int sets = 0; sets <= kMaxSets; ++sets) {
+    std::vector<std::pair<SuitCounts, int>> next;
+    for (const auto& [c, lowest] : frontier) {
+      visit(c);
+      for (int pair = 0; pair < 9; ++pair) {
+        SuitCounts withPair = c;
+        withPair[Index(pair)] += 2;
+        if (fits(withPair)) visit(withPair);
+      }
+      if (sets == kMaxSets) continue;
+      for (int set = lowest; set < 16; ++set) {
+        SuitCounts grown = WithSet(c, set);
+        if (fits(grown)) next.emplace_back(grown, set);
+      }
+    }
+    frontier = std::move(next);
+  }
+}
+
+int Key(const SuitCounts& c, int base) {
+  int key = 0;
+  for (int i = 8; i >= 0; --i) key = key * base + c[Index(i)];
+  return key;
+}
+
+struct Tables {
+  std::vector<PassBits> byKey5 = std::vector<PassBits>(Index(kPow5[9]), 0);
+  std::vector<std::pair<int, PassBits>> withFive;  // sorted by base-6 key
+
+  Tables() {
+    ForEachSplittableSuit(4, [this](const SuitCounts& c) { byKey5[Index(Key(c, 5))] = PassesOf(c); });
+    ForEachSplittableSuit(5, [this](const SuitCounts& c) {
+      if (std::find(c.begin(), c.end(), 5) != c.end()) withFive.emplace_back(Key(c, 6), PassesOf(c));
+    });
+    std::sort(withFive.begin(), withFive.end());
+    withFive.erase(std::unique(withFive.begin(), withFive.end()), withFive.end());
+  }
+};
+
+const Tables& TheTables() {
+  static const Tables tables;
+  return tables;
+}
+
+}  // namespace
+
+PassBits SuitPasses(int key5) { return TheTables().byKey5[Index(key5)]; }
+
+PassBits SuitPassesWithFive(const std::int16_t* counts9) {
+  SuitCounts c{};
+  for (int i = 0; i < 9; ++i) {
+    if (counts9[i] > 5) return 0;
+    c[Index(i)] = counts9[i];
+  }
+  const auto& list = TheTables().withFive;
+  const int key = Key(c, 6);
+  const auto it = std::lower_bound(list.begin(), list.end(), std::make_pair(key, PassBits{0}));
+  return it != list.end() && it->first == key ? it->second : 0;
+}
+
+void PrepareSuitTables() { TheTables(); }
+
+}  // namespace mj::hand
