@@ -52,7 +52,7 @@ std::string CheckTableInvariants(const TableState& s, Money startingTotal) {
     for (int pos = kFirstMeldPosition; pos <= kLastMeldPosition; ++pos) count(s.meldTiles[i][static_cast<std::size_t>(pos)], 1);
     for (int n = 1; n <= s.riverCount[i]; ++n) {
       // A called tile sits in the caller's meld and stays in the river too.
-      if (!s.riverTileTaken[i][static_cast<std::size_t>(n)]) count(s.riverTiles[i][static_cast<std::size_t>(n)], 1);
+      if (!s.riverTakenByCall[i][static_cast<std::size_t>(n)]) count(s.riverTiles[i][static_cast<std::size_t>(n)], 1);
     }
     if (concealed + 3 * FilledMelds(s, seat) > 14) return "seat " + std::to_string(seat) + " holds more than 14 tiles";
   }

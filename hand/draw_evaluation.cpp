@@ -86,7 +86,7 @@ void CheckNagashi(TableState& s) {
     if (s.hasCalled[i] || s.riichiTurn[i] != 0) continue;
     bool eligible = true;
     for (int n = 1; n <= s.riverCount[i] && eligible; ++n) {
-      eligible = !IsSimple(s.riverTiles[i][static_cast<std::size_t>(n)]) && !s.riverTileTaken[i][static_cast<std::size_t>(n)];
+      eligible = !IsSimple(s.riverTiles[i][static_cast<std::size_t>(n)]) && !s.riverTakenByCall[i][static_cast<std::size_t>(n)];
     }
     if (!eligible) continue;
     s.nagashiFlags[i] = true;

@@ -352,7 +352,7 @@ PerSeat<bool> LiableSeatsFor(const TableState& state, int winner) {
   }
   if (!liableYakuman) return liable;
   for (int seat = 1; seat <= kSeats; ++seat) {
-    liable[static_cast<std::size_t>(seat)] = seat != winner && state.IsLiableFor(seat, winner);
+    liable[static_cast<std::size_t>(seat)] = seat != winner && state.liableSeats[static_cast<std::size_t>(winner)][static_cast<std::size_t>(seat)];
   }
   return liable;
 }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "common/money.h"
+#include "engine/state/call_state.h"
 #include "engine/state/human_state.h"
 #include "engine/state/player_types.h"
 #include "engine/state/score_state.h"
@@ -119,7 +120,7 @@ struct RecordBuffer {
 };
 
 struct TableState : WallState, HandsState, RiverState, DoraState, CounterState, ResponseState, TurnState,
-                    WinState, ScoreState, SettlementState, HumanState, RecordBuffer {
+                    WinState, ScoreState, SettlementState, CallState, HumanState, RecordBuffer {
   PerSeat<Player> players{};
   RuleSet rules = RuleSet::Defaults();
   GameMode mode;
