@@ -18,7 +18,8 @@ void Table::OpenTable() {
   s.mode.statsEnabled = StatsEnabled(s.rules);
   s.isMaster = !s.mode.isLanGame || s.mode.isLanHost;
   const int firstDealer = s.mode.isLanGame ? LocalSeatFromHost(s.mode.lanFirstDealer, s.mode.lanHostSeat)
-                                           : ports_.random.RandomBetween(1, 4);
+                          : firstDealer_      ? *firstDealer_
+                                              : ports_.random.RandomBetween(1, 4);
   s.dealerSeat = s.firstDealerSeat = static_cast<std::int16_t>(firstDealer);
   s.stepInterval = static_cast<std::int16_t>(TurnInterval(options_.discardSpeed, s.mode.isLanGame));
   s.handNumber = 1;

@@ -23,6 +23,8 @@ class TableView {
   virtual void DoraFlipped(int /*slot*/) {}
   // A seat took a tile into its drawn position (live or replacement draw).
   virtual void TileDrawn(int /*seat*/, bool /*replacement*/) {}
+  // A seat made a call: its meld is shown, the called tile leaves the river.
+  virtual void CallMade(int /*seat*/) {}
   // The remaining-tiles caption changed.
   virtual void WallCountChanged() {}
   // A hand was settled for a seat: the hand result window, shown modally.

@@ -57,6 +57,8 @@ class Table {
   // guest's copy of the host's wall (already turned to this client), or a
   // wall given to a tool to replay a hand.
   void SetNextWall(WallMessage wall) { nextWall_ = wall; }
+  // The first dealer is this seat instead of a random one (a replayed hand).
+  void SetFirstDealer(int seat) { firstDealer_ = seat; }
 
   // The table window opens: players, scores and winds are set and the first
   // hand is dealt. The players' names, codes, ratings and isCpu come set.
@@ -85,6 +87,10 @@ class Table {
   // Every hand that ends without a winner goes through here (wallRemaining
   // is already -1 and the turn timer stopped).
   void EndOfHandEntry();
+  // After the settlement: the dealer stays or passes, honba moves, and the
+  // next hand starts or the game ends. winner is the first winner (1 when
+  // there is none).
+  void EndHand(int winner, bool isWin);
 
  private:
   void TurnStep();
@@ -96,10 +102,11 @@ class Table {
   void ClearCallResponses();
   void RunResponseWindow();
   void AllPassed();
+  void DrawAfterKan();
+  void OfferKanToRobbers(bool kokushiOnly);
   void SettleWinners();
   void ApplyBestCall();
   void SettleAndReport(int seat);
-  void EndHand(int winner, bool isWin);
   void RotateDealer();
   void EndGame();
   bool WaitingForSeat1() const;
@@ -110,6 +117,7 @@ class Table {
   TableState state_;
   PerSeat<SeatController*> seats_{};
   std::optional<WallMessage> nextWall_;
+  std::optional<int> firstDealer_;
   FinalResult finalResult_;
   int lanHandSerial_ = 0;
   bool responseOpen_ = false;

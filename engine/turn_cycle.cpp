@@ -1,6 +1,7 @@
 // The turn timer's steps: each seat draws, may win or kan on its tile,
 // discards, and the other seats may answer the discard.
 #include "engine/arrange_hand.h"
+#include "engine/calls.h"
 #include "engine/record_entries.h"
 #include "engine/sound_effects.h"
 #include "engine/table.h"
@@ -57,7 +58,10 @@ void Table::DrawStep(int seat) {
   if (!s.InRiichi(seat)) s.missedWinFuriten[static_cast<std::size_t>(seat)] = false;
   DrawTile(seat);
   ClearCallResponses();
-  if (hand::CheckWins(s, hand::kCheckTsumo, ports_.evaluator) && DecideResponses()) {
+  const TileCode drawn = s.handTiles[static_cast<std::size_t>(seat)][kDrawnPosition];
+  const bool canWin = hand::CheckWins(s, hand::kCheckTsumo, ports_.evaluator);
+  const bool canKan = FindCallOptions(s, seat, drawn, false);
+  if ((canWin || canKan) && DecideResponses()) {
     WaitForAnswers();
     return;
   }
@@ -111,13 +115,17 @@ void Table::Discard(int seat, int position) {
   }
 
   ClearCallResponses();
+  for (int other = NextSeat(seat); other != seat; other = NextSeat(other)) {
+    FindCallOptions(s, other, tile, other == NextSeat(seat));
+  }
   if (hand::IsFourWindsAbort(s)) {
     s.wallRemaining = -1;
     ports_.timers.SetTurnTimer(0);
     EndOfHandEntry();
     return;
   }
-  if (hand::CheckWins(s, hand::kCheckRon, ports_.evaluator) && DecideResponses()) {
+  hand::CheckWins(s, hand::kCheckRon, ports_.evaluator);
+  if (DecideResponses()) {
     WaitForAnswers();
     return;
   }

@@ -93,7 +93,7 @@ void CheckNagashi(TableState& s) {
     s.yakuList[i] = {};
     s.yakuList[i][0] = yaku::kNagashi;
     s.yakuLines[i] = {};
-    s.yakuLines[i][0] = "流し満貫";
+    s.yakuLines[i][0] = YakuLine("流し満貫");
   }
 }
 

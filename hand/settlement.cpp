@@ -165,7 +165,7 @@ void Settler::SettleNagashi() {
     }
     Delta(seat) += received;
   }
-  s_.limitLabel = s_.rules[43] == 2 ? "役満" : "満貫";
+  s_.limitLabel = LimitLabel(s_.rules[43] == 2 ? "役満" : "満貫");
 }
 
 void Settler::SettleNoten() {
@@ -200,7 +200,7 @@ void Settler::SettleChombo(int offender) {
     paid += receipt;
   }
   Delta(offender) -= paid;
-  s_.limitLabel = ChomboPenaltyOf(s_.rules).label;
+  s_.limitLabel = LimitLabel(ChomboPenaltyOf(s_.rules).label);
   s_.handPoints = ChomboHandPoints(s_.rules, dealer);
 }
 

@@ -101,6 +101,9 @@ struct ResponseState {
   PerSeat<bool> mayChi{};
   PerSeat<bool> mayPon{};
   PerSeat<bool> mayKan{};
+  // The option a seat's chi or kan answer takes (0 = the first); the human's
+  // tile selection or a remote seat's message sets it.
+  PerSeat<std::int16_t> callOption{};
 };
 
 struct TurnState {

@@ -8,35 +8,19 @@
 #include "engine/headless_ports.h"
 #include "engine/table.h"
 #include "engine/table_dump.h"
-#include "tests/support/fake_dialogs.h"
+#include "tests/engine/table_fixture.h"
 
 namespace mj::engine {
 namespace {
 
-class RecordingLan final : public LanLink {
- public:
-  Status SendLanMessage(std::string_view payload) override {
-    if (fail) return Status::Error(70, "locked");
-    sent.emplace_back(payload);
-    return Status::Ok();
-  }
-  std::vector<std::string> sent;
-  bool fail = false;
-};
-
 class StartHandTest : public ::testing::Test {
  protected:
-  explicit StartHandTest(std::uint32_t seed = 1) : random_(seed) {}
-  Table MakeTable(TableOptions options = {}) {
-    return Table({view_, timers_, sounds_, dialogs_, random_, clock_, &lan_}, std::move(options));
+  Table& MakeTable(TableOptions options = {}) {
+    fixture_ = std::make_unique<test::TableFixture>(1, std::move(options));
+    return fixture_->table;
   }
-  SeededRandom random_;
-  SystemClock clock_;
-  NullView view_;
-  ManualTimers timers_;
-  SilentSounds sounds_;
-  test::FakeDialogs dialogs_;
-  RecordingLan lan_;
+  std::vector<std::string>& Sent() { return fixture_->lan.sent; }
+  std::unique_ptr<test::TableFixture> fixture_;
 };
 
 int TileCountOnTable(const TableState& s) {
@@ -48,7 +32,7 @@ int TileCountOnTable(const TableState& s) {
 }
 
 TEST_F(StartHandTest, DealsThirteenEachFlipsTheFirstDoraAndStartsTheDealersDraw) {
-  Table table = MakeTable();
+  Table& table = MakeTable();
   TableState& s = table.State();
   s.dealerSeat = 3;
   s.players[2].score = Money::FromPoints(31000);
@@ -64,9 +48,9 @@ TEST_F(StartHandTest, DealsThirteenEachFlipsTheFirstDoraAndStartsTheDealersDraw)
   EXPECT_EQ(s.doraIndicators[2], 0);
   EXPECT_EQ(s.scoresAtHandStart[2], Money::FromPoints(31000));
   EXPECT_EQ(s.depositSticksAtStart, 2);
-  EXPECT_EQ(timers_.turnIntervalMs, s.stepInterval);
-  EXPECT_FALSE(timers_.responseRunning);
-  EXPECT_TRUE(lan_.sent.empty());  // not a LAN game
+  EXPECT_EQ(fixture_->timers.turnIntervalMs, s.stepInterval);
+  EXPECT_FALSE(fixture_->timers.responseRunning);
+  EXPECT_TRUE(Sent().empty());  // not a LAN game
 }
 
 TEST_F(StartHandTest, DoraRulesDecideTheIndicatorsShown) {
@@ -85,7 +69,7 @@ TEST_F(StartHandTest, DoraRulesDecideTheIndicatorsShown) {
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
-    Table table = MakeTable();
+    Table& table = MakeTable();
     TableState& s = table.State();
     s.rules.value[4] = static_cast<std::int16_t>(r.rule4);
     s.rules.value[55] = static_cast<std::int16_t>(r.rule55);
@@ -101,7 +85,7 @@ TEST_F(StartHandTest, DoraRulesDecideTheIndicatorsShown) {
 TEST_F(StartHandTest, WaremeRecordTheStartHandsAndClearTheLastHand) {
   TableOptions options;
   options.recordOutput = true;
-  Table table = MakeTable(options);
+  Table& table = MakeTable(options);
   TableState& s = table.State();
   s.rules.value[12] = 1;
   s.riverCount[2] = 9;
@@ -118,7 +102,7 @@ TEST_F(StartHandTest, WaremeRecordTheStartHandsAndClearTheLastHand) {
 TEST_F(StartHandTest, GivenWallIsDealtAsIs) {
   SeededRandom other(99);
   const WallMessage wall{BuildWall(other, 0), 5};
-  Table table = MakeTable();
+  Table& table = MakeTable();
   table.SetNextWall(wall);
   ASSERT_TRUE(table.StartHand().ok());
   EXPECT_EQ(table.State().wallTiles, wall.wall);
@@ -131,24 +115,24 @@ TEST_F(StartHandTest, GivenWallIsDealtAsIs) {
 }
 
 TEST_F(StartHandTest, LanHostAnnouncesTheHandAndItsWall) {
-  Table table = MakeTable();
+  Table& table = MakeTable();
   TableState& s = table.State();
   s.mode.isLanGame = true;
   s.mode.isLanHost = true;
   ASSERT_TRUE(table.StartHand().ok());
-  ASSERT_EQ(lan_.sent.size(), 2u);
-  EXPECT_EQ(lan_.sent[0], "B001");
-  auto wall = ParseWallMessage(lan_.sent[1]);
+  ASSERT_EQ(Sent().size(), 2u);
+  EXPECT_EQ(Sent()[0], "B001");
+  auto wall = ParseWallMessage(Sent()[1]);
   ASSERT_TRUE(wall.ok());
   EXPECT_EQ(wall->wall, s.wallTiles);
   EXPECT_EQ(wall->breakPos, s.breakPos);
-  lan_.fail = true;
+  fixture_->lan.fail = true;
   EXPECT_FALSE(table.StartHand().ok());
 }
 
 // Seed -> dealt table as text: the whole deal path pinned at once.
 TEST_F(StartHandTest, GoldenDealForSeedOne) {
-  Table table = MakeTable();
+  Table& table = MakeTable();
   table.State().dealerSeat = 1;
   ASSERT_TRUE(table.StartHand().ok());
   std::ifstream in(std::string(MJ_TEST_DATA_DIR) + "/dealt_seed1.txt");
