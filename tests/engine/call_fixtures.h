@@ -45,9 +45,28 @@ inline std::string HandText(const TableState& s, int seat) {
   return Notation(tiles);
 }
 
+// meldTiles from position 15 up to the first empty one.
 inline std::string MeldText(const TableState& s, int seat) {
   const MeldRow& row = s.meldTiles[static_cast<std::size_t>(seat)];
-  return Notation({row.begin() + kFirstMeldPosition, row.end()});
+  std::vector<TileCode> tiles;
+  for (int p = kFirstMeldPosition; p <= kLastMeldPosition && row[static_cast<std::size_t>(p)] != 0; ++p) {
+    tiles.push_back(row[static_cast<std::size_t>(p)]);
+  }
+  return Notation(tiles);
+}
+
+// What the discard step does to the hand and river, enough to reach the next call.
+inline void DiscardFromHand(TableState& s, int seat, std::string_view tile) {
+  HandRow& row = s.handTiles[static_cast<std::size_t>(seat)];
+  for (int p = 1; p <= kHandPositions; ++p) {
+    if (row[static_cast<std::size_t>(p)] != Tile(tile)) continue;
+    row[static_cast<std::size_t>(p)] = row[kDrawnPosition];
+    row[kDrawnPosition] = 0;
+    break;
+  }
+  AddToRiver(s, seat, tile);
+  s.discardAfterCall = false;
+  s.kuikaeBan = {};
 }
 
 }  // namespace mj::test
