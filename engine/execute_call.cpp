@@ -21,7 +21,8 @@ using std::size_t;
 static_assert(std::tuple_size_v<decltype(CallState::riverTakenByCall)::value_type> == kRiverCapacity + 1,
               "one taken mark per river index");
 
-constexpr int kSoundChi = 2, kSoundPon = 3, kSoundKan = 4;
+// The sound of each call kind: 2 チー, 3 ポン, 4 カン.
+constexpr int kSounds[] = {0, 2, 3, 4};
 constexpr int kLastHandPosition = kDrawnPosition - 1;
 
 // The discard on offer is the last tile of currentSeat's river.
@@ -48,6 +49,7 @@ void ClearIppatsuAndPendingStakes(TableState& state) {
 
 void TakeDiscard(TableState& state, int seat, const OfferedDiscard& offer, CallResult& result) {
   const auto s = static_cast<size_t>(seat);
+  result.sound = kSounds[result.kind];
   result.firstCall = !state.hasCalled[s];
   state.hasCalled[s] = true;
   ClearIppatsuAndPendingStakes(state);
@@ -93,9 +95,7 @@ CallResult Chi(TableState& state, int seat, const CallChoice& choice) {
       HeldInHand(state, seat, second, kLastHandPosition) == 0) {
     return {};
   }
-  CallResult result;
-  result.kind = kCallChi;
-  result.sound = kSoundChi;
+  CallResult result{.kind = kCallChi};
   TakeDiscard(state, seat, offer, result);
   const TileCode a = TakeFromHand(state, seat, first, kLastHandPosition);
   const TileCode b = TakeFromHand(state, seat, second, kLastHandPosition);
@@ -115,9 +115,7 @@ CallResult Pon(TableState& state, int seat) {
   const OfferedDiscard offer = DiscardOnOffer(state, seat);
   const TileCode kind = TileKind(offer.tile);
   if (offer.tile == 0 || HeldInHand(state, seat, kind, kLastHandPosition) < 2) return {};
-  CallResult result;
-  result.kind = kCallPon;
-  result.sound = kSoundPon;
+  CallResult result{.kind = kCallPon};
   TakeDiscard(state, seat, offer, result);
   const TileCode a = TakeFromHand(state, seat, kind, kLastHandPosition);
   const TileCode b = TakeFromHand(state, seat, kind, kLastHandPosition);
@@ -206,7 +204,7 @@ void FinishKan(TableState& state, int seat, KanType type, TileCode held, CallRes
 
 CallResult Kan(TableState& state, int seat, const CallChoice& choice) {
   const KanOption option = KanOptionAt(state, seat, choice.option);
-  CallResult result;
+  CallResult result{.kind = kCallKan};
   TileCode held = 0;
   switch (option.type) {
     case KanType::Open: held = OpenKan(state, seat, option.kind, result); break;
@@ -215,9 +213,8 @@ CallResult Kan(TableState& state, int seat, const CallChoice& choice) {
     case KanType::None: break;
   }
   if (held == 0) return {};
-  result.kind = kCallKan;
   result.kanType = option.type;
-  result.sound = kSoundKan;
+  result.sound = kSounds[kCallKan];
   FinishKan(state, seat, option.type, held, result);
   return result;
 }
