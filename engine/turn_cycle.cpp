@@ -94,6 +94,7 @@ void Table::Discard(int seat, int position) {
     hand[static_cast<std::size_t>(position)] = hand[kDrawnPosition];
   }
   hand[kDrawnPosition] = 0;
+  s.kuikaeBan = {};  // a call's forbidden discards last only for this discard
   ++s.riverCount[k];
   ArrangeSeat(s, seat, false);
 

@@ -9,7 +9,7 @@
 #include "common/random_source.h"
 #include "engine/headless_ports.h"
 #include "engine/invariants.h"
-#include "engine/memory_records.h"
+#include "engine/state/memory_records.h"
 #include "engine/table.h"
 #include "engine/tsumogiri_seat.h"
 #include "hand/win_evaluation.h"

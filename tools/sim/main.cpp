@@ -8,7 +8,7 @@
 #include "common/clock.h"
 #include "common/random_source.h"
 #include "engine/headless_ports.h"
-#include "engine/memory_records.h"
+#include "engine/state/memory_records.h"
 #include "engine/table.h"
 #include "engine/table_dump.h"
 #include "hand/win_evaluation.h"
@@ -32,7 +32,7 @@ int PrintDeal(const mj::sim::SimOptions& options) {
   mj::engine::ManualTimers timers;
   mj::engine::SilentSounds sounds;
   QuietDialogs dialogs;
-  mj::engine::MemoryRecords records;
+  mj::MemoryRecords records;
   mj::hand::StandardWinEvaluator evaluator;
   mj::engine::Table table({view, timers, sounds, dialogs, random, clock, records, evaluator}, {});
   mj::TableState& state = table.State();

@@ -7,7 +7,7 @@
 #include "common/random_source.h"
 #include "engine/headless_ports.h"
 #include "engine/invariants.h"
-#include "engine/memory_records.h"
+#include "engine/state/memory_records.h"
 #include "engine/table.h"
 #include "engine/tsumogiri_seat.h"
 #include "hand/win_evaluation.h"
@@ -133,7 +133,7 @@ bool PlayGame(const SimOptions& options, int game, SimSummary& summary, Digest& 
   engine::ManualTimers timers;
   engine::SilentSounds sounds;
   SilentDialogs dialogs;
-  engine::MemoryRecords records;
+  MemoryRecords records;
   hand::StandardWinEvaluator evaluator;
   engine::TableOptions tableOptions;
   tableOptions.recordOutput = true;  // the action entries feed the digest

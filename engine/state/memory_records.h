@@ -5,7 +5,7 @@
 
 #include "engine/state/records_port.h"
 
-namespace mj::engine {
+namespace mj {
 
 class MemoryRecords final : public Records {
  public:
@@ -20,4 +20,4 @@ class MemoryRecords final : public Records {
   bool failWrites = false;
 };
 
-}  // namespace mj::engine
+}  // namespace mj

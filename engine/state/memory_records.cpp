@@ -1,6 +1,6 @@
-#include "engine/memory_records.h"
+#include "engine/state/memory_records.h"
 
-namespace mj::engine {
+namespace mj {
 
 Status MemoryRecords::AddUserStats(const StatsDelta& delta) {
   if (failWrites) return Status::Error(3050, "records are not writable");
@@ -29,4 +29,4 @@ Status MemoryRecords::AddYakuWins(int userCode, int yakuCode, std::string_view, 
   return Status::Ok();
 }
 
-}  // namespace mj::engine
+}  // namespace mj
