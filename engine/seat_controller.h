@@ -21,6 +21,7 @@ enum CallAnswer : int {
 struct DiscardChoice {
   int position = kDrawnPosition;  // hand position 1-14
   bool riichi = false;            // declare riichi with this discard (when allowed)
+  bool openRiichi = false;        // and make it an open riichi (local yaku 111)
 };
 
 class SeatController {
