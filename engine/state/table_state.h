@@ -12,6 +12,7 @@
 
 #include "common/money.h"
 #include "engine/state/call_state.h"
+#include "engine/state/cpu_state.h"
 #include "engine/state/human_state.h"
 #include "engine/state/player_types.h"
 #include "engine/state/score_state.h"
@@ -123,7 +124,7 @@ struct RecordBuffer {
 };
 
 struct TableState : WallState, HandsState, RiverState, DoraState, CounterState, ResponseState, TurnState,
-                    WinState, ScoreState, SettlementState, CallState, HumanState, RecordBuffer {
+                    WinState, ScoreState, SettlementState, CallState, HumanState, CpuState, RecordBuffer {
   PerSeat<Player> players{};
   RuleSet rules = RuleSet::Defaults();
   GameMode mode;
