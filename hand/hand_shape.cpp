@@ -183,7 +183,8 @@ KindMask HonourWaits(const TileCounts& c, const HonourGroup& h, const Others& ot
     grown.Note(c[Index(k)], -1);
     grown.Note(c[Index(k)] + 1, 1);
     const bool ok = grown.size % 3 == 2 ? grown.SetsAndPair() : grown.SetsOnly();
-    if (ok && others.CompleteWith(kAllPasses, grown.size)) mask |= Bit(k);
+    // Honours read alike in every pass, as sets alone or with the pair.
+    if (ok && others.CompleteWith(static_cast<PassBits>(kAllPasses | (kAllPasses << 4)), grown.size)) mask |= Bit(k);
   }
   return mask;
 }
