@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/game_over.h"
+#include "engine/game_record.h"
 #include "engine/sound_effects.h"
 #include "engine/table.h"
 #include "engine/wall.h"
@@ -59,6 +60,11 @@ void Table::SettleAndReport(int seat) {
   }
   const hand::SettlementReport report = hand::SettleHand(s, seat, ports_.evaluator, ports_.records);
   if (Stop(report.status, report.message)) return;
+  Emit([&](GameEvents& e) { e.Settled(s, seat); });
+  if (s.isMaster && recordFile_.IsOpen()) {
+    recordFile_.Append(FormatSettlementRecord(s, seat), ports_.dialogs);
+    for (int k = 1; k <= kSeats; ++k) s.scoresAtHandStart[static_cast<std::size_t>(k)] = s.players[static_cast<std::size_t>(k)].score;
+  }
   if (report.sound != 0) ports_.sounds.Play(report.sound);
   ports_.view.HandSettled(seat);
 
@@ -93,6 +99,8 @@ void Table::EndHand(int winner, bool isWin) {
   TableState& s = state_;
   const HandEnd entry{s.handNumber, s.dealerSeat, winner, isWin};
   HandEnd end = entry;
+  if (s.isMaster && s.recordEnabled) recordFile_.Append(FormatHandRecord(s), ports_.dialogs);
+  Emit([&](GameEvents& e) { e.HandEnded(s); });
   ports_.view.HandEnding();
   if (s.isMaster && s.mode.statsEnabled) {
     for (int seat = 1; seat <= kSeats; ++seat) {

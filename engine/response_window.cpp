@@ -137,6 +137,7 @@ void Table::DrawAfterKan() {
   if (draw.flippedSlot != 0) ports_.view.DoraFlipped(draw.flippedSlot);
   const TileCode tile = s.handTiles[static_cast<std::size_t>(seat)][kDrawnPosition];
   RecordDraw(s, seat, tile);
+  Emit([&](GameEvents& e) { e.Drawn(s, seat, tile); });
   ports_.view.TileDrawn(seat, true);
   ports_.view.WallCountChanged();
   s.rinshanChance = true;
@@ -189,6 +190,7 @@ void Table::ApplyBestCall() {
     return;
   }
   if (result.flippedDoraSlot != 0) ports_.view.DoraFlipped(result.flippedDoraSlot);
+  Emit([&](GameEvents& e) { e.Called(s, claim.seat, result); });
   ports_.sounds.Play(result.sound);
   ports_.view.CallMade(claim.seat);
   if (result.firstCall && s.isMaster && s.mode.statsEnabled) {
