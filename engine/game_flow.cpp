@@ -97,7 +97,7 @@ void Table::WriteTenhouLog() {
   const std::size_t dot = path.find_last_of('.');
   const std::size_t slash = path.find_last_of('/');
   if (dot != std::string::npos && (slash == std::string::npos || dot > slash)) path.erase(dot);
-  RecordFile json(path + ".json");
+  RecordFile json(path + ".json", RecordFile::Encoding::Utf8Lf);
   json.Append({tenhouLog_.Build(state_, FormatRecordDate(ports_.clock.Now())).dump()}, ports_.dialogs);
 }
 

@@ -20,10 +20,16 @@ bool RecordFile::Test(Dialogs& dialogs, bool opening) {
 
 void RecordFile::Append(const RecordLines& lines, Dialogs& dialogs) {
   if (path_.empty()) return;
-  std::vector<std::string> encoded;
-  encoded.reserve(lines.size());
-  for (const std::string& line : lines) encoded.push_back(ToShiftJisReplacing(line));
-  if (AppendLines(path_, encoded, "\r\n").ok()) return;
+  Status written;
+  if (encoding_ == Encoding::Utf8Lf) {
+    written = AppendLines(path_, lines, "\n");
+  } else {
+    std::vector<std::string> encoded;
+    encoded.reserve(lines.size());
+    for (const std::string& line : lines) encoded.push_back(ToShiftJisReplacing(line));
+    written = AppendLines(path_, encoded, "\r\n");
+  }
+  if (written.ok()) return;
   path_.clear();
   dialogs.ShowError(kUnusableRecordPath);
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The file the game record is appended to: opened, written and closed for
-// every block, in CP932 with CR LF. Nothing else in the game depends on it,
-// so a failed write is reported once and the record simply stops.
+// every block, in CP932 with CR LF (the JSON log beside it: UTF-8 lines).
+// Nothing else in the game depends on it, so a failed write is reported
+// once and the record simply stops.
 #include <string>
 
 #include "common/dialogs.h"
@@ -12,7 +13,9 @@ namespace mj::engine {
 class RecordFile {
  public:
   // Empty path: no record.
-  explicit RecordFile(std::string path = {}) : path_(std::move(path)) {}
+  enum class Encoding { ShiftJisCrLf, Utf8Lf };
+  explicit RecordFile(std::string path = {}, Encoding encoding = Encoding::ShiftJisCrLf)
+      : path_(std::move(path)), encoding_(encoding) {}
 
   const std::string& Path() const { return path_; }
   bool IsOpen() const { return !path_.empty(); }
@@ -25,6 +28,7 @@ class RecordFile {
 
  private:
   std::string path_;
+  Encoding encoding_;
 };
 
 }  // namespace mj::engine

@@ -137,6 +137,7 @@ bool PlayGame(const SimOptions& options, int game, SimSummary& summary, Digest& 
   hand::StandardWinEvaluator evaluator;
   engine::TableOptions tableOptions;
   tableOptions.recordOutput = true;  // the action entries feed the digest
+  tableOptions.recordPath = options.record;
   Observer observer(summary, digest, log, game);
   engine::Table table({observer, timers, sounds, dialogs, random, clock, records, evaluator}, tableOptions);
   observer.Attach(table.State());
