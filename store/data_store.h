@@ -34,6 +34,7 @@ class DataStore {
 
   const std::string& dataFilePath() const { return dataFilePath_; }
   void SetLockWait(LockWait* lockWait) { lockWait_ = lockWait; }
+  Dialogs& dialogs() const { return dialogs_; }
 
   // The working copy of 所持金: taken from the wallet at start-up and changed
   // only by the shop. The check values are computed from it, not from the column.
@@ -46,6 +47,9 @@ class DataStore {
   // Reads: the row when there is one, nullopt when there is none, a failure
   // when the file cannot be used. None shows a message.
   Result<std::optional<UserRow>> LoadUser(std::int16_t code, bool enabledOnly) const;
+  // The human players (人間フラグ 0), or the enabled CPU characters from 1001
+  // on, in code order: the two lists of the records window.
+  Result<std::vector<UserRow>> LoadUsers(bool cpuCharacters) const;
   Result<std::optional<RuleTableRow>> LoadRule(std::int16_t code) const;
   Result<std::optional<YakuRecord>> LoadYakuRecord(std::int16_t userCode, std::int16_t code) const;
   // Every yaku row of a player, by code.

@@ -66,6 +66,16 @@ Result<std::optional<UserRow>> DataStore::LoadUser(std::int16_t code, bool enabl
       ReadUserRow);
 }
 
+Result<std::vector<UserRow>> DataStore::LoadUsers(bool cpuCharacters) const {
+  static const std::string sql =
+      Sql({"SELECT ", UserRowColumns(), " FROM ", kTable, " WHERE (?1 = 0 AND ", kHumanFlag, " = 0) OR (?1 = 1 AND ",
+           kHumanFlag, " = 1 AND ", kCode, " >= ?2 AND ", kEnabledFlag, " = 1) ORDER BY ", kCode});
+  return ReadRows<UserRow>(
+      *this, sql,
+      [&](Statement& st) { st.Bind(1, std::int64_t{cpuCharacters}).Bind(2, std::int64_t{kFirstCpuCode}); },
+      ReadUserRow);
+}
+
 Result<bool> DataStore::AddUserStats(const StatsDelta& delta) {
   if (!statsEnabled) return true;
   bool written = false;
