@@ -83,9 +83,23 @@ Status DataStore::Use(const std::function<Status(Connection&)>& body) const {
   return DamagedStatus(result.code(), *copy);
 }
 
+Status DataStore::CheckFile() const {
+  if (FileExists(dataFilePath_) && CannotWrite(dataFilePath_)) {
+    return Status::Error(SQLITE_READONLY, std::string(kReadOnlyText) + ": " + dataFilePath_);
+  }
+  return Read([](Connection& db) -> Status {
+    std::string verdict;
+    Status s = ForEachRow(db, "PRAGMA quick_check", nullptr, [&](const Statement& st) {
+      if (verdict.empty()) verdict = st.Text(0);
+    });
+    if (!s.ok() || verdict == "ok") return s;
+    return Status::Error(SQLITE_CORRUPT, verdict);
+  });
+}
+
 Status DataStore::Read(const std::function<Status(Connection&)>& body) const {
   return Use([&](Connection& db) {
-    ReadTransaction tx(db);
+    Transaction tx(db, Transaction::Kind::Read);
     Status s = tx.Begin();
     return s.ok() ? body(db) : s;
   });
@@ -93,7 +107,7 @@ Status DataStore::Read(const std::function<Status(Connection&)>& body) const {
 
 Status DataStore::Write(const std::function<Status(Connection&)>& body) {
   return Use([&](Connection& db) {
-    WriteTransaction tx(db);
+    Transaction tx(db, Transaction::Kind::Write);
     Status s = tx.Begin();
     if (s.ok()) s = body(db);
     return s.ok() ? tx.Commit() : s;
@@ -102,7 +116,7 @@ Status DataStore::Write(const std::function<Status(Connection&)>& body) {
 
 Status DataStore::Change(const std::function<Result<bool>(Connection&)>& body) {
   return Use([&](Connection& db) -> Status {
-    WriteTransaction tx(db);
+    Transaction tx(db, Transaction::Kind::Write);
     if (Status s = tx.Begin(); !s.ok()) return s;
     Result<bool> changed = body(db);
     if (!changed.ok()) return changed.status();

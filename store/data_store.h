@@ -44,6 +44,11 @@ class DataStore {
   // While false, AddUserStats changes nothing and reports success.
   bool statsEnabled = true;
 
+  // The start-up check of the whole file: a failure whose ProblemOf is
+  // Missing, ReadOnly (the file or its folder cannot be written) or Damaged
+  // (an integrity check found a fault), each with its own ProblemText.
+  Status CheckFile() const;
+
   // Reads: the row when there is one, nullopt when there is none, a failure
   // when the file cannot be used. None shows a message.
   Result<std::optional<UserRow>> LoadUser(std::int16_t code, bool enabledOnly) const;

@@ -7,6 +7,8 @@
 #include <iterator>
 #include <system_error>
 
+#include <unistd.h>
+
 namespace mj::store {
 namespace {
 
@@ -28,7 +30,21 @@ fs::path CopyName(const fs::path& path, int n) {
   return copy;
 }
 
+bool NotWritable(const fs::path& path) {
+  std::error_code ec;
+  const fs::perms perms = fs::status(path, ec).permissions();
+  if (ec) return true;
+  constexpr fs::perms kAnyWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+  return (perms & kAnyWrite) == fs::perms::none || ::access(path.c_str(), W_OK) != 0;
+}
+
 }  // namespace
+
+bool CannotWrite(const std::string& path) {
+  const fs::path file(path);
+  const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
+  return NotWritable(file) || NotWritable(folder);
+}
 
 FileProblem ProblemOf(const Status& status) {
   if (status.ok()) return FileProblem::None;

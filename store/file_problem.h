@@ -29,6 +29,10 @@ FileProblem ProblemOf(const Status& status);
 // whose message belongs to the caller. For a damaged file it names the copy.
 std::string ProblemText(const Status& status);
 
+// True when the file or its folder (where the journal goes) cannot be
+// written: no write permission for this process, or no write bit at all.
+bool CannotWrite(const std::string& path);
+
 // Copies a damaged file (and its journal, when there is one) to
 // "<name>.damaged", "<name>.damaged2", … unless an identical copy is already
 // there. The value is the copy's path.

@@ -145,30 +145,20 @@ Status Connection::Failure(int rc) const {
   return Status::Error(code != SQLITE_OK ? code : rc, sqlite3_errmsg(db_));
 }
 
-WriteTransaction::~WriteTransaction() {
-  if (open_) db_.Exec("ROLLBACK");
+Transaction::~Transaction() {
+  if (open_) db_.Exec(kind_ == Kind::Write ? "ROLLBACK" : "COMMIT");
 }
 
-Status WriteTransaction::Begin() {
-  Status s = db_.Exec("BEGIN IMMEDIATE");
+Status Transaction::Begin() {
+  Status s = db_.Exec(kind_ == Kind::Write ? "BEGIN IMMEDIATE" : "BEGIN");
   open_ = s.ok();
   return s;
 }
 
-Status WriteTransaction::Commit() {
+Status Transaction::Commit() {
   Status s = db_.Exec("COMMIT");
   // A failed COMMIT leaves the transaction open; the destructor rolls it back.
   if (s.ok()) open_ = false;
-  return s;
-}
-
-ReadTransaction::~ReadTransaction() {
-  if (open_) db_.Exec("COMMIT");
-}
-
-Status ReadTransaction::Begin() {
-  Status s = db_.Exec("BEGIN");
-  open_ = s.ok();
   return s;
 }
 

@@ -83,33 +83,23 @@ class Connection {
   BusyState busy_;
 };
 
-// A write transaction that takes the write lock at its start, so two writers
-// queue up instead of meeting half way; rolled back unless committed.
-class WriteTransaction {
+// A transaction around several statements. A write transaction takes the
+// write lock at its start, so two writers queue up instead of meeting half
+// way, and is rolled back unless committed; a read transaction lets several
+// selects see one state of the file.
+class Transaction {
  public:
-  explicit WriteTransaction(Connection& db) : db_(db) {}
-  WriteTransaction(const WriteTransaction&) = delete;
-  WriteTransaction& operator=(const WriteTransaction&) = delete;
-  ~WriteTransaction();
+  enum class Kind : std::uint8_t { Read, Write };
+  Transaction(Connection& db, Kind kind) : db_(db), kind_(kind) {}
+  Transaction(const Transaction&) = delete;
+  Transaction& operator=(const Transaction&) = delete;
+  ~Transaction();
   Status Begin();
   Status Commit();
 
  private:
   Connection& db_;
-  bool open_ = false;
-};
-
-// A read transaction: several selects see one state of the file.
-class ReadTransaction {
- public:
-  explicit ReadTransaction(Connection& db) : db_(db) {}
-  ReadTransaction(const ReadTransaction&) = delete;
-  ReadTransaction& operator=(const ReadTransaction&) = delete;
-  ~ReadTransaction();
-  Status Begin();
-
- private:
-  Connection& db_;
+  Kind kind_;
   bool open_ = false;
 };
 
