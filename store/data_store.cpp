@@ -87,6 +87,16 @@ Status DataStore::CheckFile() const {
   if (FileExists(dataFilePath_) && CannotWrite(dataFilePath_)) {
     return Status::Error(SQLITE_READONLY, std::string(kReadOnlyText) + ": " + dataFilePath_);
   }
+  Status journal = Use([](Connection& db) -> Status {
+    // The file may sit on a share used by several machines, where a
+    // write-ahead log does not work: a file switched to one goes back to the
+    // rollback journal before anything else uses it.
+    std::string mode;
+    Status s = ForEachRow(db, "PRAGMA journal_mode", nullptr, [&](const Statement& st) { mode = st.Text(0); });
+    if (!s.ok() || mode != "wal") return s;
+    return db.Exec("PRAGMA journal_mode = DELETE");
+  });
+  if (!journal.ok()) return journal;
   return Read([](Connection& db) -> Status {
     std::string verdict;
     Status s = ForEachRow(db, "PRAGMA quick_check", nullptr, [&](const Statement& st) {

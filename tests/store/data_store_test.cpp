@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "store/file_problem.h"
+#include "store/sqlite_connection.h"
+#include "store/statement_helpers.h"
 #include "tests/store/store_fixture.h"
 
 namespace mj::store::test {
@@ -130,6 +132,16 @@ TEST_F(DataStoreTest, AMissingFileIsReportedAndNeverCreated) {
   EXPECT_FALSE(store.AddUserStats(StatsDelta{1, "a", false, {}}).ok());
   EXPECT_EQ(ProblemOf(store.CheckFile()), FileProblem::Missing);
   EXPECT_FALSE(std::filesystem::exists(path));
+}
+
+TEST_F(DataStoreTest, TheStartUpCheckTakesAFileBackFromAWriteAheadLog) {
+  Outside(path, "PRAGMA journal_mode = WAL");
+  ASSERT_TRUE(store.CheckFile().ok());
+  auto db = Connection::Open(path, nullptr);
+  ASSERT_TRUE(db.ok());
+  std::string mode;
+  ASSERT_TRUE(ForEachRow(**db, "PRAGMA journal_mode", nullptr, [&](const Statement& st) { mode = st.Text(0); }).ok());
+  EXPECT_EQ(mode, "delete");
 }
 
 TEST_F(DataStoreTest, AReadOnlyFileOrFolderIsReported) {
