@@ -40,6 +40,7 @@ const std::string& YakuSumsSql() {
 }
 
 constexpr int kUserIntegerColumns = 15;
+constexpr std::int64_t kTableCount = 7;
 
 // Rows in key order, so every process adds the ratings in the same order and
 // reaches the same single-precision sum.
@@ -102,8 +103,18 @@ Status DataStore::CheckFile() const {
     Status s = ForEachRow(db, "PRAGMA quick_check", nullptr, [&](const Statement& st) {
       if (verdict.empty()) verdict = st.Text(0);
     });
-    if (!s.ok() || verdict == "ok") return s;
-    return Status::Error(SQLITE_CORRUPT, verdict);
+    if (!s.ok()) return s;
+    if (verdict != "ok") return Status::Error(SQLITE_CORRUPT, verdict);
+    // A file without the game's tables (an empty or cut-short copy) is as
+    // unusable as a damaged one.
+    static const std::string tables = Sql({"SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND name IN ('",
+                                           users::kTable, "', '", rules::kTable, "', '", yaku::kTable, "', '",
+                                           options::kTable, "', '", sounds::kTable, "', '", wallet::kTable, "', '",
+                                           lobby::kTable, "')"});
+    std::int64_t found = 0;
+    s = ForEachRow(db, tables, nullptr, [&](const Statement& st) { found = st.Int(0); });
+    if (s.ok() && found != kTableCount) return Status::Error(SQLITE_CORRUPT, "the file lacks the game's tables");
+    return s;
   });
 }
 

@@ -82,6 +82,13 @@ TEST_F(DamagedFile, ADamagedPageFailsTheCheckAndTheChangeTogether) {
   EXPECT_FALSE(std::filesystem::exists(path + ".damaged2"));
 }
 
+TEST_F(DamagedFile, AnEmptyFileHasNoneOfTheTables) {
+  std::filesystem::resize_file(path, 0);
+  const Status s = store.CheckFile();
+  EXPECT_EQ(ProblemOf(s), FileProblem::Damaged) << s.message();
+  EXPECT_EQ(std::filesystem::file_size(path), 0u);
+}
+
 TEST_F(DamagedFile, ADifferentDamageGetsItsOwnCopy) {
   std::filesystem::resize_file(path, 0);
   WriteBytes(path, Garbage(4096));
