@@ -55,7 +55,7 @@ BENCHMARK(BM_LoadUser);
 // A counted change: the increment and fresh check values in one transaction.
 void BM_AddUserStats(benchmark::State& state) {
   BenchFile file;
-  mj::store::StatsDelta delta;
+  mj::StatsDelta delta;
   delta.code = 1001;
   delta.amounts.hands = 1;
   for (auto _ : state) Check(state, file.store.AddUserStats(delta));

@@ -4,6 +4,7 @@
 
 #include "engine/game_over.h"
 #include "engine/game_record.h"
+#include "engine/state/record_events.h"
 #include "engine/sound_effects.h"
 #include "engine/table.h"
 #include "engine/wall.h"
@@ -71,10 +72,7 @@ void Table::SettleAndReport(int seat) {
   // Experience and the local yaku each new level brings.
   const int gain = s.shownExperience;
   if (s.mode.isLanGame || seat != 1 || s.players[1].isCpu || gain <= 0) return;
-  StatsDelta delta;
-  delta.userCode = s.players[1].userCode;
-  delta.experience = gain;
-  if (s.isMaster && Stop(ports_.records.AddUserStats(delta), kUserUpdateFailed)) return;
+  if (s.isMaster && Stop(ports_.records.AddUserStats(ExperienceDelta(s.players[1], gain)), kUserUpdateFailed)) return;
   Player& human = s.players[1];
   int level = human.experience / 100;
   human.experience += gain;
@@ -104,9 +102,7 @@ void Table::EndHand(int winner, bool isWin) {
   ports_.view.HandEnding();
   if (s.isMaster && s.mode.statsEnabled) {
     for (int seat = 1; seat <= kSeats; ++seat) {
-      StatsDelta delta;
-      delta.userCode = s.players[static_cast<std::size_t>(seat)].userCode;
-      delta.hands = 1;
+      const StatsDelta delta = HandEndedDelta(s.players[static_cast<std::size_t>(seat)]);
       if (Stop(ports_.records.AddUserStats(delta), kUserUpdateFailed)) return;
     }
   }

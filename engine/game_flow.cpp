@@ -1,6 +1,8 @@
 // Opening the table and ending the game.
 #include "engine/final_result.h"
 #include "engine/game_record.h"
+#include "engine/state/rating.h"
+#include "engine/state/record_events.h"
 #include "engine/table.h"
 #include "engine/timing.h"
 #include "rules/rule_values.h"
@@ -9,6 +11,17 @@ namespace mj::engine {
 namespace {
 
 constexpr std::string_view kUserUpdateFailed = "ユーザーマスタの更新処理に失敗しました";
+
+float RatingChangeOf(const TableState& s, int seat) {
+  std::array<Money, 5> scores{};
+  float others = 0.0f;
+  for (int k = 1; k <= kSeats; ++k) {
+    scores[static_cast<std::size_t>(k)] = s.players[static_cast<std::size_t>(k)].score;
+    if (k != seat) others += s.players[static_cast<std::size_t>(k)].rating;
+  }
+  const Player& p = s.players[static_cast<std::size_t>(seat)];
+  return RatingChange(PlaceAmong(scores, seat), others, p.rating, p.gamesPlayed, p.isCpu);
+}
 
 }  // namespace
 
@@ -34,9 +47,7 @@ void Table::OpenTable() {
   s.stageConditionMet = false;
   if (s.isMaster && s.mode.statsEnabled) {
     for (int seat = 1; seat <= kSeats; ++seat) {
-      StatsDelta delta;
-      delta.userCode = s.players[static_cast<std::size_t>(seat)].userCode;
-      delta.games = 1;
+      const StatsDelta delta = TableOpenedDelta(s.players[static_cast<std::size_t>(seat)]);
       if (Stop(ports_.records.AddUserStats(delta), kUserUpdateFailed)) return;
     }
   }
@@ -75,15 +86,8 @@ void Table::EndGame() {
   if (s.isMaster && s.mode.statsEnabled) {
     for (int seat = 1; seat <= kSeats; ++seat) {
       const auto i = static_cast<std::size_t>(seat);
-      StatsDelta delta;
-      delta.userCode = s.players[i].userCode;
-      const int place = finalResult_.placement[i];
-      delta.first = place == 1;
-      delta.second = place == 2;
-      delta.third = place == 3;
-      delta.fourth = place == 4;
-      delta.points = static_cast<std::int32_t>(finalResult_.finalPoints[i].WholePoints());
-      delta.rating = RatingChange(s, finalResult_, seat);
+      const StatsDelta delta = GameEndedDelta(s.players[i], finalResult_.placement[i], finalResult_.finalPoints[i],
+                                              RatingChangeOf(s, seat));
       if (Stop(ports_.records.AddUserStats(delta), kUserUpdateFailed)) return;
     }
   }

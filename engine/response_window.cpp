@@ -1,6 +1,7 @@
 // The answers to a tile on offer and the window that settles them.
 #include "engine/calls.h"
 #include "engine/claim_priority.h"
+#include "engine/state/record_events.h"
 #include "engine/record_entries.h"
 #include "engine/table.h"
 #include "engine/wall.h"
@@ -194,9 +195,7 @@ void Table::ApplyBestCall() {
   ports_.sounds.Play(result.sound);
   ports_.view.CallMade(claim.seat);
   if (result.firstCall && s.isMaster && s.mode.statsEnabled) {
-    StatsDelta delta;
-    delta.userCode = s.players[static_cast<std::size_t>(claim.seat)].userCode;
-    delta.calls = 1;
+    const StatsDelta delta = FirstCallDelta(s.players[static_cast<std::size_t>(claim.seat)]);
     if (Stop(ports_.records.AddUserStats(delta), "ユーザーマスタの更新処理に失敗しました")) return;
   }
   if (result.kind != kCallKan) {

@@ -17,14 +17,4 @@ void BindCurrency(Statement& st, int index, Money value) {
   }
 }
 
-std::int64_t WholeOf(Money value) {
-  const std::int64_t units = value.Units();
-  std::int64_t whole = units / Money::kScale;
-  const std::int64_t rest = units % Money::kScale;  // same sign as units
-  const std::int64_t twice = 2 * (rest < 0 ? -rest : rest);
-  const int direction = units < 0 ? -1 : 1;
-  if (twice > Money::kScale || (twice == Money::kScale && whole % 2 != 0)) whole += direction;
-  return whole;
-}
-
 }  // namespace mj::store

@@ -12,7 +12,5 @@ namespace mj::store {
 // An empty value reads as 0.
 Money ReadCurrency(const Statement& st, int column);
 void BindCurrency(Statement& st, int index, Money value);
-// The currency used as a whole number, rounded half to even.
-std::int64_t WholeOf(Money value);
 
 }  // namespace mj::store

@@ -52,7 +52,7 @@ Result<CheckSums> ReadCheckSums(Connection& db) {
   });
   if (s.ok()) {
     s = ForEachRow(db, RuleSumsSql(), nullptr, [&](const Statement& st) {
-      sums.integerSum += st.Int(0) + st.Int(1) + WholeOf(ReadCurrency(st, 2));
+      sums.integerSum += st.Int(0) + st.Int(1) + ReadCurrency(st, 2).RoundToWhole();
     });
   }
   if (s.ok()) {

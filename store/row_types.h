@@ -6,28 +6,13 @@
 #include <string>
 
 #include "common/money.h"
+#include "engine/state/records_port.h"
 
 namespace mj::store {
 
 constexpr std::int16_t kFirstCpuCode = 1001;
 constexpr std::int16_t kLastCpuCode = 1020;
 constexpr float kNewPlayerRating = 1500.0f;
-
-// The counted columns of a user row, 試合数 … 経験値 and 総合雀力.
-struct UserStats {
-  std::int32_t games = 0;       // 試合数
-  std::int32_t hands = 0;       // 局数
-  std::int32_t wins = 0;        // 和了数
-  std::int32_t dealIns = 0;     // 放銃数
-  std::int32_t riichis = 0;     // リーチ数
-  std::int32_t calls = 0;       // 副露数
-  std::int32_t points = 0;      // 点数
-  std::array<std::int32_t, 5> places{};  // [1] 一位 … [4] 四位; [0] unused
-  std::int32_t experience = 0;  // 経験値
-  float rating = 0;             // 総合雀力
-
-  bool operator==(const UserStats&) const = default;
-};
 
 struct UserRow {
   std::int16_t code = 0;
@@ -37,14 +22,6 @@ struct UserRow {
   bool enabled = true;  // 有効フラグ 1
 
   bool operator==(const UserRow&) const = default;
-};
-
-// What AddUserStats adds to a row, or the row it inserts when there is none.
-struct StatsDelta {
-  std::int16_t code = 0;
-  std::string name;
-  bool isCpu = false;
-  UserStats amounts;
 };
 
 struct RuleTableRow {

@@ -19,7 +19,7 @@ Result<std::optional<RuleTableRow>> DataStore::LoadRule(std::int16_t code) const
       [](const Statement& st) {
         return RuleTableRow{static_cast<std::int16_t>(st.Int(0)), st.Text(1), st.Text(2),
                             static_cast<std::int16_t>(st.Int(3)),
-                            static_cast<std::int16_t>(WholeOf(ReadCurrency(st, 4)))};
+                            static_cast<std::int16_t>(ReadCurrency(st, 4).RoundToWhole())};
       });
 }
 

@@ -1,9 +1,8 @@
-#include "store/record_events.h"
+#include "engine/state/record_events.h"
 
-#include "store/column_values.h"
-#include "store/rating.h"
+#include "engine/state/rating.h"
 
-namespace mj::store {
+namespace mj {
 namespace {
 
 StatsDelta For(const Player& player) {
@@ -35,7 +34,7 @@ StatsDelta ExperienceDelta(const Player& player, std::int32_t gain) {
 StatsDelta GameEndedDelta(const Player& player, int place, Money finalPoints, float ratingChange) {
   StatsDelta delta = For(player);
   delta.amounts.places[static_cast<std::size_t>(place)] = 1;
-  delta.amounts.points = static_cast<std::int32_t>(WholeOf(finalPoints));
+  delta.amounts.points = static_cast<std::int32_t>(finalPoints.RoundToWhole());
   delta.amounts.rating = ratingChange;
   return delta;
 }
@@ -46,4 +45,4 @@ StatsDelta QuitDelta(const Player& player) {
   return delta;
 }
 
-}  // namespace mj::store
+}  // namespace mj

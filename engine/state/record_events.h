@@ -6,9 +6,9 @@
 
 #include "common/money.h"
 #include "engine/state/player_types.h"
-#include "store/row_types.h"
+#include "engine/state/records_port.h"
 
-namespace mj::store {
+namespace mj {
 
 // 試合数 +1, for each seat when the table opens.
 StatsDelta TableOpenedDelta(const Player& player);
@@ -30,4 +30,4 @@ StatsDelta ExperienceDelta(const Player& player, std::int32_t gain);
 // 総合雀力 −30.0 for quitting a game in progress.
 StatsDelta QuitDelta(const Player& player);
 
-}  // namespace mj::store
+}  // namespace mj

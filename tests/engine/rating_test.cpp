@@ -1,8 +1,8 @@
-#include "store/rating.h"
+#include "engine/state/rating.h"
 
 #include <gtest/gtest.h>
 
-namespace mj::store {
+namespace mj {
 namespace {
 
 std::array<Money, 5> Scores(int s1, int s2, int s3, int s4) {
@@ -74,4 +74,4 @@ TEST(Rating, RoundsHalfToEvenToTwoDecimals) {
 }
 
 }  // namespace
-}  // namespace mj::store
+}  // namespace mj

@@ -6,7 +6,7 @@
 
 #include "common/money.h"
 
-namespace mj::store {
+namespace mj {
 
 // Quitting a game in progress costs the quitter this much rating.
 constexpr float kQuitRatingPenalty = -30.0f;
@@ -30,4 +30,4 @@ float RatingChange(SeatPlace place, float othersRatingSum, float ownRating, std:
 // Half to even to two decimals, taken on the exact value of the float.
 float RoundRating(float value);
 
-}  // namespace mj::store
+}  // namespace mj

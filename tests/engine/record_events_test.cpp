@@ -1,10 +1,10 @@
-#include "store/record_events.h"
+#include "engine/state/record_events.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 
-namespace mj::store {
+namespace mj {
 namespace {
 
 Player Someone() {
@@ -61,4 +61,4 @@ TEST(RecordEvents, FinalPointsRoundHalfToEven) {
 }
 
 }  // namespace
-}  // namespace mj::store
+}  // namespace mj

@@ -1,8 +1,8 @@
-#include "store/rating.h"
+#include "engine/state/rating.h"
 
 #include <cmath>
 
-namespace mj::store {
+namespace mj {
 namespace {
 
 constexpr std::int32_t kSeasonedGames = 400;
@@ -49,4 +49,4 @@ float RatingChange(SeatPlace place, float othersRatingSum, float ownRating, std:
   return RoundRating(change);
 }
 
-}  // namespace mj::store
+}  // namespace mj
