@@ -9,7 +9,7 @@ namespace mj::sim {
 const char* const kUsage =
     "usage: tsubakiya-sim --seed S --deal\n"
     "       tsubakiya-sim --games N --seed S [--rules <58 rule digits>] [--data <file>]\n"
-    "                     [--wall <wall message>] [--hands-log <file>]\n"
+    "                     [--wall <wall message>] [--hands-log <file>] [--record <file>]\n"
     "                     [--tsumogiri-seats <seats, e.g. 2,3,4>]\n";
 
 namespace {
@@ -79,6 +79,8 @@ Result<SimOptions> ParseSimOptions(const std::vector<std::string>& args) {
       auto seats = SeatList(flag, *text);
       if (!seats.ok()) return seats.status();
       options.tsumogiriSeats = *seats;
+    } else if (flag == "--record") {
+      options.record = *text;
     } else {
       return Status::Error(2, "unknown argument '" + flag + "'");
     }

@@ -21,6 +21,7 @@ struct SimOptions {
   std::optional<engine::WallMessage> wall;  // the first hand of the first game
   std::string handsLog;  // one JSON line per settled hand
   PerSeat<bool> tsumogiriSeats{};  // these seats play passively (as under rule 56); the others are CPUs
+  std::string record;    // the game record file; its .json sibling gets the tenhou.net/6 logs
 };
 
 extern const char* const kUsage;
