@@ -52,36 +52,32 @@ TEST(IsDangerousTile, ARiichiFromTheFourthDiscardOnIsFeared) {
   for (const DangerRow& row : rows) ExpectDanger(row);
 }
 
+// Late enough that open hands are read: seat 2 shows a circles flush, or
+// seat 4 terminals and honours only.
+void CirclesFlush(TableState& s) {
+  s.wallRemaining = 29;
+  SetMelds(s, 2, "234p666p789p");
+}
+void TerminalsOnly(TableState& s) {
+  s.wallRemaining = 29;
+  SetMelds(s, 4, "111m999p777z");
+}
+void TwoMeldsWithThreeDora(TableState& s) {
+  s.wallRemaining = 29;
+  SetDoraIndicator(s, "1p");
+  SetMelds(s, 2, "222p234p");
+}
+void LateWall(TableState& s) { s.wallRemaining = 14; }
+
 TEST(IsDangerousTile, OpenHandsShowingOneSuitOrTerminalsAreThreats) {
   const DangerRow rows[] = {
-      {"a circles flush: circles", "5p", true,
-       [](TableState& s) {
-         s.wallRemaining = 29;
-         SetMelds(s, 2, "234p666p789p");
-       }},
-      {"a circles flush: characters are fine", "5m", false,
-       [](TableState& s) {
-         s.wallRemaining = 29;
-         SetMelds(s, 2, "234p666p789p");
-       }},
-      {"six meld tiles with three dora: honours too", "3z", true,
-       [](TableState& s) {
-         s.wallRemaining = 29;
-         SetDoraIndicator(s, "1p");
-         SetMelds(s, 2, "222p234p");
-       }},
-      {"terminals and honours: a terminal", "1s", true,
-       [](TableState& s) {
-         s.wallRemaining = 29;
-         SetMelds(s, 4, "111m999p777z");
-       }},
-      {"terminals and honours: a simple waits for the late check", "5m", false,
-       [](TableState& s) {
-         s.wallRemaining = 29;
-         SetMelds(s, 4, "111m999p777z");
-       }},
-      {"late in the wall: seat 2 throws no bamboo", "5s", true, [](TableState& s) { s.wallRemaining = 14; }},
-      {"late, a suit seat 2 throws", "5m", false, [](TableState& s) { s.wallRemaining = 14; }},
+      {"a circles flush: circles", "5p", true, CirclesFlush},
+      {"a circles flush: characters are fine", "5m", false, CirclesFlush},
+      {"six meld tiles with three dora: honours too", "3z", true, TwoMeldsWithThreeDora},
+      {"terminals and honours: a terminal", "1s", true, TerminalsOnly},
+      {"terminals and honours: a simple waits for the late check", "5m", false, TerminalsOnly},
+      {"late in the wall: seat 2 throws no bamboo", "5s", true, LateWall},
+      {"late, a suit seat 2 throws", "5m", false, LateWall},
   };
   for (const DangerRow& row : rows) ExpectDanger(row);
 }
