@@ -91,5 +91,170 @@ TEST(EvaluateWin, FindsTheYakuInOrder) {
   }
 }
 
+// Evaluates one hand of seat 1 under the rule words and flag words.
+bool Evaluate(TableState& state, const char* hand, const char* melds, const char* words, const char* rules = "") {
+  test::ApplyRules(state.rules, rules);
+  WinSituation w = test::WinHand(hand, melds);
+  test::ApplyWords(w, words);
+  return test::EvaluateSituation(state, w);
+}
+
+TEST(EvaluateWin, DoubleWindTripletCountsTwiceInOneEntry) {
+  TableState state;
+  ASSERT_TRUE(Evaluate(state, "234m567p345s99s11z1z", "", "dealer"));
+  EXPECT_EQ(test::YakuListText(test::YakuListOf(state)), "6");
+  EXPECT_EQ(state.yakuhaiCount[1], 2);
+}
+
+TEST(EvaluateWin, LargeCircleHandsByRule30) {
+  struct Row {
+    const char* rules;
+    const char* hand;
+    const char* expected;
+  };
+  const Row rows[] = {
+      {"30=0", "22334455667788p", "28 24 5 4"},
+      {"30=1", "22334455667788p", "28 24 5 4"},
+      {"30=2", "22334455667788p", "37"},
+      {"30=3", "22334455667788p", "37"},
+      {"30=2", "11223344556677p", "37"},
+      {"30=3", "11223344556677p", "28 24 4"},
+      // Pairs that do not decompose take the seven-pairs path, where only rule 30 = 1 counts.
+      {"30=1", "11224466778899p", "37"},
+      {"30=2", "11224466778899p", "28 16"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(std::string(row.rules) + " " + row.hand);
+    TableState state;
+    EXPECT_TRUE(Evaluate(state, row.hand, "", "", row.rules));
+    EXPECT_EQ(test::YakuListText(test::YakuListOf(state)), row.expected);
+  }
+}
+
+TEST(EvaluateWin, TwoHanMinimumByRule3) {
+  struct Row {
+    const char* name;
+    const char* hand;
+    const char* words;
+    const char* rules;
+    bool valid;
+  };
+  // A pinfu hand (one han) and a closed-wait hand that only riichi can make a win.
+  const char* pinfu = "234m567p345s11p67s8s";
+  const char* kanchan = "234m567p345s11p79s8s";
+  const Row rows[] = {
+      {"one han, no minimum", pinfu, "", "3=0", true},
+      {"one han under 全て適用", pinfu, "", "3=1", false},
+      {"one han at four honba under ５本場以降", pinfu, "honba=4", "3=2", true},
+      {"one han at five honba under ５本場以降", pinfu, "honba=5", "3=2", false},
+      {"riichi and pinfu make two", pinfu, "riichi", "3=1", true},
+      {"ippatsu does not count towards two", kanchan, "riichi ippatsu", "3=1", false},
+      {"dora do not count towards two", pinfu, "dora=9p", "3=1", false},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    TableState state;
+    EXPECT_EQ(Evaluate(state, row.hand, "", row.words, row.rules), row.valid) << test::YakuListText(test::YakuListOf(state));
+  }
+}
+
+// The first draw of a hand that is not complete: 九種公九牌倒牌 for a human
+// with nine kinds or more, for a CPU seat with exactly nine; never later.
+TEST(EvaluateWin, NineTerminalsOnlyAtTheFirstDraw) {
+  struct Row {
+    const char* name;
+    int seat;
+    const char* hand;
+    const char* words;
+    bool offered;
+  };
+  const char* tenKinds = "19m19p19s1234z234m5p";
+  const char* nineKinds = "19m19p19s123z2345m5p";
+  const Row rows[] = {
+      {"human, ten kinds", 1, tenKinds, "tsumo chiihou", true},
+      {"human, nine kinds", 1, nineKinds, "tsumo chiihou", true},
+      {"CPU, ten kinds", 2, tenKinds, "tsumo chiihou", false},
+      {"CPU, nine kinds", 2, nineKinds, "tsumo chiihou", true},
+      {"dealer's first draw", 1, tenKinds, "dealer tsumo tenhou", true},
+      {"after the first discard", 1, tenKinds, "tsumo", false},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    TableState state;
+    state.rules.value[3] = 1;  // an abort is not held to the two-han minimum
+    WinSituation w = test::WinHand(row.hand);
+    w.seat = row.seat;
+    test::ApplyWords(w, row.words);
+    EXPECT_EQ(test::EvaluateSituation(state, w), row.offered);
+    EXPECT_EQ(test::YakuListText(test::YakuListOf(state, row.seat)), row.offered ? "152" : "");
+  }
+}
+
+TEST(EvaluateWin, HeavenlyHandNeedsNoConcealedKan) {
+  TableState state;
+  ASSERT_TRUE(Evaluate(state, "234m567p55s67s8s", "a9999p", "dealer tsumo tenhou rinshan"));
+  EXPECT_EQ(test::YakuListText(test::YakuListOf(state)), "10 1");
+}
+
+// Rule 44 = 1 values 人和 as a mangan through flag 9: the win stands without
+// any other yaku, also under the two-han minimum.
+TEST(EvaluateWin, HumanHandAsManganIsAFlag) {
+  for (const char* rules : {"44=1", "44=1 3=1"}) {
+    SCOPED_TRACE(rules);
+    TableState state;
+    EXPECT_TRUE(Evaluate(state, "234m567p345s11p79s8s", "", "renhou", rules));
+    EXPECT_EQ(test::YakuListText(test::YakuListOf(state)), "");
+    EXPECT_TRUE(state.manganYakuFlags[1][9]);
+  }
+  TableState state;
+  EXPECT_FALSE(Evaluate(state, "234m567p345s11p79s8s", "", "renhou", "44=0"));
+  EXPECT_FALSE(state.manganYakuFlags[1][9]);
+}
+
+TEST(EvaluateWin, EachEvaluationStartsFromEmptyOutputs) {
+  TableState state;
+  ASSERT_TRUE(Evaluate(state, "234m567p345s11p79s8s", "", "renhou", "44=1"));
+  EXPECT_FALSE(Evaluate(state, "234m567p345s11p79s8s", "", ""));
+  EXPECT_FALSE(state.manganYakuFlags[1][9]);
+  EXPECT_EQ(test::YakuListText(test::YakuListOf(state)), "");
+}
+
+// 八連荘 is the dealer's: a former dealer that still carries a streak of seven
+// does not get it.
+TEST(EvaluateWin, PaarenchanForTheDealerUnderRule45) {
+  struct Row {
+    const char* name;
+    const char* words;
+    const char* rules;
+    int streak;
+    const char* expected;
+  };
+  const Row rows[] = {
+      {"eighth dealer win", "dealer", "45=1", 7, "41"},
+      {"seventh dealer win", "dealer", "45=1", 6, "4"},
+      {"rule 45 off", "dealer", "45=0", 7, "4"},
+      {"former dealer", "", "45=1", 7, "4"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    TableState state;
+    test::ApplyRules(state.rules, row.rules);
+    WinSituation w = test::WinHand("234m567p345s11p67s8s");
+    test::ApplyWords(w, row.words);
+    test::SetUpWinTable(state, w);
+    state.players[1].dealerStreak = static_cast<std::int16_t>(row.streak);
+    EXPECT_TRUE(EvaluateWin(state, 1, kRonWin));
+    EXPECT_EQ(test::YakuListText(test::YakuListOf(state)), row.expected);
+  }
+}
+
+TEST(EvaluateWin, KokushiMarksTheThirteenSidedWait) {
+  TableState state;
+  ASSERT_TRUE(Evaluate(state, "19m19p19s1234567z1m", "", ""));
+  EXPECT_TRUE(state.kokushi13Wait[1]);
+  ASSERT_TRUE(Evaluate(state, "119m19p19s123456z7z", "", ""));
+  EXPECT_FALSE(state.kokushi13Wait[1]);
+}
+
 }  // namespace
 }  // namespace mj::hand
