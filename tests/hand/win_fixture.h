@@ -14,6 +14,17 @@
 #include "hand/win_setup.h"
 #include "tests/support/tile_notation.h"
 
+namespace mj {
+
+// Readable failures for points and texts.
+inline void PrintTo(const Money& money, std::ostream* os) { *os << money.ToString(); }
+template <std::size_t N>
+void PrintTo(const FixedText<N>& text, std::ostream* os) {
+  *os << '"' << text.View() << '"';
+}
+
+}  // namespace mj
+
 namespace mj::test {
 namespace detail {
 
