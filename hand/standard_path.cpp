@@ -88,7 +88,10 @@ void EvaluateStandardPath(WinContext& ctx) {
   LocalYakuHook(ctx, LocalYakuStep::OpenMelds);
   if (!AnyKind(ctx.present, kTerminalHonourMask) && (ctx.closed || ctx.rules[14] != 0)) ctx.Add(yaku::kTanyao);
   AddSpecialWinYaku(ctx);
-  if (ctx.closed && (ctx.tsumo ? ctx.rules[13] == 1 : true) && IsPinfuShape(ctx.state, ctx.seat)) ctx.Add(yaku::kPinfu);
+  // 平和 goes with the reading the hand is scored by: a hand read as triplets
+  // gets neither the 平和 of a sequence reading nor its fixed fu.
+  const bool pinfuAllowed = ctx.closed && (!ctx.tsumo || ctx.rules[13] == 1) && TripletSetCount(ctx.state.decompSets) == 0;
+  if (pinfuAllowed && IsPinfuShape(ctx.state, ctx.seat)) ctx.Add(yaku::kPinfu);
   if (ctx.closed && ctx.tsumo) ctx.Add(yaku::kMenzenTsumo);
   AddValueTriplets(ctx);
   AddDoraYaku(ctx);
