@@ -114,9 +114,24 @@ int Key(const SuitCounts& c, int base) {
   return key;
 }
 
+PassBits HonoursOf(const std::int8_t* counts7) {
+  int size = 0;
+  int odd = 0;
+  int pairs = 0;
+  for (int i = 0; i < 7; ++i) {
+    const int n = counts7[i];
+    size += n;
+    odd += n != 0 && n != 3;
+    pairs += n == 2 || n == 5;
+  }
+  if (size % 3 == 2) return odd == 1 && pairs == 1 ? static_cast<PassBits>(kAllPasses << 4) : 0;
+  return odd == 0 ? kAllPasses : 0;
+}
+
 struct Tables {
   std::vector<PassBits> byKey5 = std::vector<PassBits>(Index(kPow5[9]), 0);
   std::vector<std::pair<int, PassBits>> withFive;  // sorted by base-6 key
+  std::vector<PassBits> honours = std::vector<PassBits>(Index(kPow5[7]), 0);
 
   Tables() {
     ForEachSplittableSuit(4, [this](const SuitCounts& c) { byKey5[Index(Key(c, 5))] = PassesOf(c); });
@@ -125,6 +140,11 @@ struct Tables {
     });
     std::sort(withFive.begin(), withFive.end());
     withFive.erase(std::unique(withFive.begin(), withFive.end()), withFive.end());
+    for (int key = 0; key < kPow5[7]; ++key) {
+      std::array<std::int8_t, 7> c{};
+      for (int i = 0, rest = key; i < 7; ++i, rest /= 5) c[Index(i)] = static_cast<std::int8_t>(rest % 5);
+      honours[Index(key)] = HonoursOf(c.data());
+    }
   }
 };
 
@@ -135,19 +155,27 @@ const Tables& TheTables() {
 
 }  // namespace
 
-PassBits SuitPasses(int key5) { return TheTables().byKey5[Index(key5)]; }
+const GroupTables& TheGroupTables() {
+  static const GroupTables tables{TheTables().byKey5.data(), TheTables().honours.data()};
+  return tables;
+}
 
-PassBits SuitPassesWithFive(const std::int16_t* counts9) {
+PassBits SuitPassesOfCounts(const std::int8_t* counts9) {
   SuitCounts c{};
+  bool five = false;
   for (int i = 0; i < 9; ++i) {
     if (counts9[i] > 5) return 0;
     c[Index(i)] = counts9[i];
+    five = five || counts9[i] == 5;
   }
+  if (!five) return SuitPasses(Key(c, 5));
   const auto& list = TheTables().withFive;
   const int key = Key(c, 6);
   const auto it = std::lower_bound(list.begin(), list.end(), std::make_pair(key, PassBits{0}));
   return it != list.end() && it->first == key ? it->second : 0;
 }
+
+PassBits HonourPassesOfCounts(const std::int8_t* counts7) { return HonoursOf(counts7); }
 
 void PrepareSuitTables() { TheTables(); }
 

@@ -18,7 +18,7 @@ KindList FirstKinds(const KindList& all) {
 
 }  // namespace
 
-KindList WaitingKinds(const TableState& state, int seat) { return WaitingKindsOf(WaitShapeOf(state, seat)); }
+KindList WaitingKinds(const TableState& state, int seat) { return WaitingKindsAt(state, seat); }
 
 bool KanKeepsWaits(const TableState& state, int seat, TileCode kind) {
   if (!state.InRiichi(seat)) return true;
