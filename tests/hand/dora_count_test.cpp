@@ -27,22 +27,20 @@ TEST(DoraKindOf, NextKindCyclesWithinEachGroup) {
 
 struct DoraCase {
   const char* name;
-  const char* hand;
-  const char* melds;
-  const char* words;
+  test::HandCase hand;
   const char* expected;
   int dora, ura, red;
 };
 
 // A riichi pinfu hand unless the row says otherwise.
 constexpr DoraCase kCases[] = {
-    {"two dora on the pair", "234m567p345s11p67s8s", "", "riichi dora=9p", "2 4 50", 2, 0, 0},
-    {"ura for a riichi hand", "234m567p345s11p67s8s", "", "riichi dora=9p ura=1m", "2 4 50 51", 2, 1, 0},
-    {"no ura without riichi", "234m567p345s11p67s8s", "", "dora=9p ura=1m", "4 50", 2, 0, 0},
-    {"every indicator counts", "234m567p345s11p67s8s", "", "riichi dora=9p9p", "2 4 50", 4, 0, 0},
-    {"red fives in the hand", "234m067p345s11p67s8s", "", "riichi", "2 4 52", 0, 0, 1},
-    {"red five shown in a meld", "567p345s22p67s8s", "c340m", "", "5 52", 0, 0, 1},
-    {"a kan of the dora counts four", "234m567p11p67s8s", "a5555s", "riichi dora=4s", "2 50", 4, 0, 0},
+    {"two dora on the pair", {"234m567p345s11p67s8s", "", "riichi dora=9p"}, "2 4 50", 2, 0, 0},
+    {"ura for a riichi hand", {"234m567p345s11p67s8s", "", "riichi dora=9p ura=1m"}, "2 4 50 51", 2, 1, 0},
+    {"no ura without riichi", {"234m567p345s11p67s8s", "", "dora=9p ura=1m"}, "4 50", 2, 0, 0},
+    {"every indicator counts", {"234m567p345s11p67s8s", "", "riichi dora=9p9p"}, "2 4 50", 4, 0, 0},
+    {"red fives in the hand", {"234m067p345s11p67s8s", "", "riichi"}, "2 4 52", 0, 0, 1},
+    {"red five shown in a meld", {"567p345s22p67s8s", "c340m", ""}, "5 52", 0, 0, 1},
+    {"a kan of the dora counts four", {"234m567p11p67s8s", "a5555s", "riichi dora=4s"}, "2 50", 4, 0, 0},
 };
 
 TEST(CountDora, DoraUraAndRedFivesEnterTheList) {
@@ -50,9 +48,7 @@ TEST(CountDora, DoraUraAndRedFivesEnterTheList) {
     SCOPED_TRACE(c.name);
     TableState state;
     state.rules.value[14] = 1;  // the open row needs kuitan to have a yaku besides dora
-    WinSituation w = test::WinHand(c.hand, c.melds);
-    test::ApplyWords(w, c.words);
-    test::EvaluateSituation(state, w);
+    test::EvaluateCase(state, c.hand);
     EXPECT_EQ(test::YakuListText(test::YakuListOf(state)), c.expected);
     EXPECT_EQ(state.doraCount[1], c.dora);
     EXPECT_EQ(state.uraCount[1], c.ura);
@@ -79,9 +75,7 @@ TEST(CountDora, PendingKanDoraCountsUnlessTheKanIsRobbed) {
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
     TableState state;
-    test::ApplyRules(state.rules, row.rules);
-    WinSituation w = test::WinHand("234m567p345s11p67s8s", "");
-    test::ApplyWords(w, row.words);
+    WinSituation w = test::Prepare(state, {"234m567p345s11p67s8s", "", row.words, row.rules});
     w.doraIndicators = test::Tiles("1m");  // 2m: one in hand
     test::SetUpWinTable(state, w);
     state.breakPos = 5;

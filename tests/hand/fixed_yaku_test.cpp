@@ -11,40 +11,25 @@ namespace {
 
 // Under 先付けなし an open hand stores a yaku that some completing tile would
 // not give as code + 1000; closed hands and rule 8 = 0 never mark.
-struct FixedCase {
-  const char* name;
-  const char* hand;
-  const char* melds;
-  const char* rule8;
-  const char* expected;
-};
-
-constexpr FixedCase kCases[] = {
-    {"called white dragon", "234m67p55s666s8p", "p555z", "8=1", "6"},
-    {"white dragon on a shanpon with 5s", "234m67p8p55s55z5z", "c678s", "8=1", "1006"},
-    {"the same with 先付けあり", "234m67p8p55s55z5z", "c678s", "8=0", "6"},
-    {"closed shanpon", "234m678p678s55s55z5z", "", "8=1", "6"},
-    {"two dragon pairs: either wait is a value triplet", "234m678p66z55z5z", "c678s", "8=1", "6"},
-    {"big dragons completed by the winning tile stand on the value triplets", "23m4m55m77z7z", "p555z p666z", "8=1",
-     "31"},
-    {"little dragons whichever dragon or 5m completes", "678p55m77z5m", "p555z p666z", "8=1", "19 6"},
-    {"sanshoku only for one of the waits", "22234m99s2m", "c234p c234s", "8=1", "1014"},
-    {"the other wait has none", "22234m99s5m", "c234p c234s", "8=1", ""},
-    {"junchan is not among the marked yaku", "11123m99s1m", "c123p c123s", "8=1", "23 1014"},
-    {"ittsu already in hand", "789m55p67p8p", "c123m c456m", "8=1", "15"},
-    {"ittsu made by an edge tile", "78m55p678p9m", "c123m c456m", "8=1", "1015"},
-    {"three kans are always fixed", "234p7z7z", "k1111m k9999p a5555s", "8=1", "22"},
-    {"three colour triplets on a shanpon", "22s55p678s2s", "p222m k2222p", "8=1", "1021"},
+constexpr test::YakuExpectation kCases[] = {
+    {"called white dragon", {"234m67p55s666s8p", "p555z", "", "8=1"}, "6", true},
+    {"white dragon on a shanpon with 5s", {"234m67p8p55s55z5z", "c678s", "", "8=1"}, "1006", true},
+    {"the same with 先付けあり", {"234m67p8p55s55z5z", "c678s", "", "8=0"}, "6", true},
+    {"closed shanpon", {"234m678p678s55s55z5z", "", "", "8=1"}, "6", true},
+    {"two dragon pairs: either wait is a value triplet", {"234m678p66z55z5z", "c678s", "", "8=1"}, "6", true},
+    {"big dragons completed by the winning tile stand on the value triplets", {"23m4m55m77z7z", "p555z p666z", "", "8=1"}, "31", true},
+    {"little dragons whichever dragon or 5m completes", {"678p55m77z5m", "p555z p666z", "", "8=1"}, "19 6", true},
+    {"sanshoku only for one of the waits", {"22234m99s2m", "c234p c234s", "", "8=1"}, "1014", true},
+    {"the other wait has none", {"22234m99s5m", "c234p c234s", "", "8=1"}, "", false},
+    {"junchan is not among the marked yaku", {"11123m99s1m", "c123p c123s", "", "8=1"}, "23 1014", true},
+    {"ittsu already in hand", {"789m55p67p8p", "c123m c456m", "", "8=1"}, "15", true},
+    {"ittsu made by an edge tile", {"78m55p678p9m", "c123m c456m", "", "8=1"}, "1015", true},
+    {"three kans are always fixed", {"234p7z7z", "k1111m k9999p a5555s", "", "8=1"}, "22", true},
+    {"three colour triplets on a shanpon", {"22s55p678s2s", "p222m k2222p", "", "8=1"}, "1021", true},
 };
 
 TEST(FixedYaku, MarksYakuThatDependOnTheWinningTile) {
-  for (const FixedCase& c : kCases) {
-    SCOPED_TRACE(c.name);
-    TableState state;
-    test::ApplyRules(state.rules, c.rule8);
-    test::EvaluateSituation(state, test::WinHand(c.hand, c.melds));
-    EXPECT_EQ(test::YakuListText(test::YakuListOf(state)), c.expected) << c.hand << " " << c.melds;
-  }
+  for (const test::YakuExpectation& c : kCases) test::ExpectYaku(c);
 }
 
 // The win check refuses an open 完先 hand whose only yaku came with the

@@ -131,4 +131,38 @@ inline void ApplyRules(RuleSet& rules, std::string_view words) {
   }
 }
 
+// One hand of seat 1: tiles and melds, flag words and rule words.
+struct HandCase {
+  const char* hand;
+  const char* melds = "";
+  const char* words = "";
+  const char* rules = "";
+};
+
+// The situation of the case; its rules go into the state.
+inline hand::WinSituation Prepare(TableState& state, const HandCase& c) {
+  ApplyRules(state.rules, c.rules);
+  hand::WinSituation w = WinHand(c.hand, c.melds);
+  ApplyWords(w, c.words);
+  return w;
+}
+
+inline bool EvaluateCase(TableState& state, const HandCase& c) { return EvaluateSituation(state, Prepare(state, c)); }
+
+// A named hand with the yaku list it gets and whether it is a win.
+struct YakuExpectation {
+  const char* name;
+  HandCase hand;
+  const char* expected;
+  bool valid;
+};
+
+inline void ExpectYaku(const YakuExpectation& row) {
+  SCOPED_TRACE(row.name);
+  TableState state;
+  const bool valid = EvaluateCase(state, row.hand);
+  EXPECT_EQ(YakuListText(YakuListOf(state)), row.expected) << row.hand.hand << " " << row.hand.melds;
+  EXPECT_EQ(valid, row.valid);
+}
+
 }  // namespace mj::test
