@@ -68,42 +68,44 @@ void BM_PrepareSuitTables(benchmark::State& state) {
 }
 BENCHMARK(BM_PrepareSuitTables)->Iterations(1)->Unit(benchmark::kMillisecond);
 
-void BM_IsCompleteHand(benchmark::State& state) {
-  const std::vector<SeatHand> pool = Pool(14);
+// Reads seat 1 of a table loaded with each hand of the pool in turn.
+template <class Read>
+void OverTables(benchmark::State& state, const std::vector<SeatHand>& pool, Read read) {
   TableState table;
   std::size_t i = 0;
   for (auto _ : state) {
     LoadSeat(table, pool[i++ % pool.size()]);
-    benchmark::DoNotOptimize(IsCompleteHand(table, 1));
+    benchmark::DoNotOptimize(read(table));
   }
+}
+
+template <class Read>
+void OverShapes(benchmark::State& state, const std::vector<HandShape>& shapes, Read read) {
+  std::size_t i = 0;
+  for (auto _ : state) benchmark::DoNotOptimize(read(shapes[i++ % shapes.size()]));
+}
+
+void BM_IsCompleteHand(benchmark::State& state) {
+  OverTables(state, Pool(14), [](const TableState& t) { return IsCompleteHand(t, 1); });
 }
 BENCHMARK(BM_IsCompleteHand);
 
 void BM_IsCompleteShape(benchmark::State& state) {
-  const std::vector<HandShape> shapes = Shapes(Pool(14), false);
-  std::size_t i = 0;
-  for (auto _ : state) benchmark::DoNotOptimize(IsCompleteShape(shapes[i++ % shapes.size()]));
+  OverShapes(state, Shapes(Pool(14), false), [](const HandShape& s) { return IsCompleteShape(s); });
 }
 BENCHMARK(BM_IsCompleteShape);
 
 void BM_WaitingKinds(benchmark::State& state) {
-  const std::vector<SeatHand> pool = Pool(13);
-  TableState table;
-  std::size_t i = 0;
-  for (auto _ : state) {
-    LoadSeat(table, pool[i++ % pool.size()]);
-    benchmark::DoNotOptimize(WaitingKinds(table, 1));
-  }
+  OverTables(state, Pool(13), [](const TableState& t) { return WaitingKinds(t, 1); });
 }
 BENCHMARK(BM_WaitingKinds);
 
 void BM_WaitingKindsOfShape(benchmark::State& state) {
-  const std::vector<HandShape> shapes = Shapes(Pool(13), true);
-  std::size_t i = 0;
-  for (auto _ : state) benchmark::DoNotOptimize(WaitingKindsOf(shapes[i++ % shapes.size()]));
+  OverShapes(state, Shapes(Pool(13), true), [](const HandShape& s) { return WaitingKindsOf(s); });
 }
 BENCHMARK(BM_WaitingKindsOfShape);
 
+// The split scoring reads, on complete hands only.
 void BM_DecomposeForScoring(benchmark::State& state) {
   std::vector<SeatHand> pool = Pool(14);
   TableState table;
@@ -111,11 +113,7 @@ void BM_DecomposeForScoring(benchmark::State& state) {
     LoadSeat(table, s);
     return !IsCompleteHand(table, 1);
   });
-  std::size_t i = 0;
-  for (auto _ : state) {
-    LoadSeat(table, pool[i++ % pool.size()]);
-    benchmark::DoNotOptimize(DecomposeForScoring(table, 1));
-  }
+  OverTables(state, pool, [](TableState& t) { return DecomposeForScoring(t, 1); });
 }
 BENCHMARK(BM_DecomposeForScoring);
 
@@ -130,37 +128,59 @@ class SplitEvaluator final : public WinEvaluator {
   }
 };
 
-// A discard on offer to three seats whose hands come from the pool.
-void BM_CheckWinsRon(benchmark::State& state) {
+// A discard on offer to three seats whose hands come from the pool. With
+// onAWait the discard completes the first seat's hand whenever it waits.
+struct Offer {
+  std::array<SeatHand, 3> seats;
+  TileCode discard = 0;
+};
+
+std::vector<Offer> Offers(bool onAWait) {
   const std::vector<SeatHand> pool = Pool(13);
+  TableState table;
+  std::vector<Offer> offers;
+  for (std::size_t i = 0; i + 3 <= pool.size(); i += 3) {
+    Offer offer{{pool[i], pool[i + 1], pool[i + 2]}, static_cast<TileCode>(1 + i % kKindCount)};
+    LoadSeat(table, offer.seats[0]);
+    const KindList waits = WaitingKinds(table, 1);
+    if (onAWait && !waits.empty()) offer.discard = waits[0];
+    offers.push_back(offer);
+  }
+  return offers;
+}
+
+void RonOnOffer(benchmark::State& state, bool onAWait) {
+  const std::vector<Offer> offers = Offers(onAWait);
   TableState table;
   SplitEvaluator evaluator;
   table.currentSeat = 1;
   table.riverCount[1] = 1;
   std::size_t i = 0;
   for (auto _ : state) {
+    const Offer& offer = offers[i++ % offers.size()];
     for (int seat = 2; seat <= 4; ++seat) {
-      const SeatHand& from = pool[i++ % pool.size()];
-      LoadSeat(table, from, seat);
-      table.riverTiles[static_cast<std::size_t>(seat)][1] = from.hand[1];
+      const SeatHand& hand = offer.seats[static_cast<std::size_t>(seat - 2)];
+      LoadSeat(table, hand, seat);
+      table.riverTiles[static_cast<std::size_t>(seat)][1] = hand.hand[1];
       table.riverCount[static_cast<std::size_t>(seat)] = 1;
     }
-    table.riverTiles[1][1] = static_cast<TileCode>(1 + i % kKindCount);
+    table.riverTiles[1][1] = offer.discard;
     benchmark::DoNotOptimize(CheckWins(table, kCheckRon, evaluator));
   }
 }
+
+void BM_CheckWinsRon(benchmark::State& state) { RonOnOffer(state, false); }
 BENCHMARK(BM_CheckWinsRon);
 
+void BM_CheckWinsRonOnAWait(benchmark::State& state) { RonOnOffer(state, true); }
+BENCHMARK(BM_CheckWinsRonOnAWait);
+
 void BM_CheckWinsTsumo(benchmark::State& state) {
-  const std::vector<SeatHand> pool = Pool(14);
-  TableState table;
   SplitEvaluator evaluator;
-  table.currentSeat = 1;
-  std::size_t i = 0;
-  for (auto _ : state) {
-    LoadSeat(table, pool[i++ % pool.size()]);
-    benchmark::DoNotOptimize(CheckWins(table, kCheckTsumo, evaluator));
-  }
+  OverTables(state, Pool(14), [&evaluator](TableState& t) {
+    t.currentSeat = 1;
+    return CheckWins(t, kCheckTsumo, evaluator);
+  });
 }
 BENCHMARK(BM_CheckWinsTsumo);
 

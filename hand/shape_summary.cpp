@@ -61,8 +61,9 @@ struct Tally {
   KindMask Exactly(int n) const { return atLeast[Index(n - 1)] & ~(n < 4 ? atLeast[Index(n)] : 0); }
 };
 
-// The tables answer only whole hands; with melds, neither special shape can
-// be formed from that many tiles.
+// The tables answer only whole hands. With melds neither special shape can
+// be formed from that many tiles (an open hand has hasCalled set, and a
+// closed kan's kind counts three).
 bool TablesApply(const ShapeSummary& s, int tiles) {
   const int held = s.Size(0) + s.Size(1) + s.Size(2) + s.Size(3);
   if (s.meldCount > 4 || held != tiles - 3 * s.meldCount) return false;

@@ -13,19 +13,17 @@ constexpr std::size_t Index(int i) { return static_cast<std::size_t>(i); }
 constexpr int kMaxSets = 4;
 
 // The four passes on one suit, exactly as the searches run them there.
-bool SequencesAscending(SuitCounts& c) {
+void SequencesAscending(SuitCounts& c) {
   for (int n = 0; n < 7; ++n) {
     const int take = std::min({c[Index(n)], c[Index(n + 1)], c[Index(n + 2)]});
     for (int i = n; i < n + 3; ++i) c[Index(i)] -= take;
   }
-  return true;
 }
-bool SequencesDescending(SuitCounts& c) {
+void SequencesDescending(SuitCounts& c) {
   for (int top = 8; top >= 2; --top) {
     const int take = std::min({c[Index(top)], c[Index(top - 1)], c[Index(top - 2)]});
     for (int i = top - 2; i <= top; ++i) c[Index(i)] -= take;
   }
-  return true;
 }
 // One triplet of each kind held three times or more.
 void Triplets(SuitCounts& c) {
