@@ -51,16 +51,16 @@ Status CheckMeld(const MeldSpec& meld) {
   return Status::Ok();
 }
 
-// No kind may appear more than four times among the hand, the melds and the indicators.
-Status CheckCopies(const WinSituation& w) {
+// No kind may appear more than four times among the hand, the melds shown and the indicators.
+Status CheckCopies(const TableState& state, std::size_t s, const WinSituation& w) {
   std::array<int, kKindCount + 1> copies{};
-  auto add = [&](const std::vector<TileCode>& tiles) {
-    for (TileCode t : tiles) ++copies[Index(TileKind(t))];
+  auto add = [&](TileCode t) {
+    if (t != kNoTile) ++copies[Index(TileKind(t))];
   };
-  add(w.hand);
-  for (const MeldSpec& meld : w.melds) add(meld.tiles);
-  add(w.doraIndicators);
-  add(w.uraIndicators);
+  for (int p = 1; p <= kHandPositions; ++p) add(state.handTiles[s][Index(p)]);
+  for (int p = kFirstMeldPosition; p <= kLastMeldPosition; ++p) add(state.meldTiles[s][Index(p)]);
+  for (TileCode t : w.doraIndicators) add(t);
+  for (TileCode t : w.uraIndicators) add(t);
   for (int k = 1; k <= kKindCount; ++k) {
     if (copies[Index(k)] > 4) return Bad("more than four tiles of kind " + std::to_string(k));
   }
@@ -81,39 +81,37 @@ Status CheckTiles(const WinSituation& w) {
   if (std::find(w.hand.begin(), w.hand.end(), w.winningTile) == w.hand.end()) {
     return Bad("the winning tile " + CodeText(w.winningTile) + " is not in the hand");
   }
-  if (Status s = CheckCodes(w.doraIndicators, "the dora indicators"); !s.ok()) return s;
-  if (Status s = CheckCodes(w.uraIndicators, "the ura indicators"); !s.ok()) return s;
-  if (w.doraIndicators.size() > kDoraSlots || w.uraIndicators.size() > kDoraSlots) return Bad("at most five indicators");
-  return CheckCopies(w);
+  return Status::Ok();
 }
 
-bool HasCall(const WinSituation& w) {
-  return std::any_of(w.melds.begin(), w.melds.end(), [](const MeldSpec& m) { return m.type != MeldType::ClosedKan; });
+bool HasKan(const TableState& state, std::size_t s) {
+  return state.openKanKinds[s][1] != kNoTile || state.closedKanKinds[s][1] != kNoTile;
 }
 
-bool HasKan(const WinSituation& w) {
-  return std::any_of(w.melds.begin(), w.melds.end(), [](const MeldSpec& m) { return m.tiles.size() == 4; });
-}
-
-Status CheckFlags(const WinSituation& w, const RuleSet& rules) {
+Status CheckFlags(const TableState& state, std::size_t s, const WinSituation& w) {
+  const RuleSet& rules = state.rules;
+  const bool called = state.hasCalled[s];
   const bool anyRiichi = w.riichi || w.doubleRiichi;
-  if (anyRiichi && HasCall(w)) return Bad("riichi needs a closed hand");
+  if (anyRiichi && called) return Bad("riichi needs a closed hand");
   if ((w.ippatsu || w.openRiichi) && !anyRiichi) return Bad("ippatsu and open_riichi need riichi");
   if (w.haitei && !w.tsumo) return Bad("haitei is a tsumo");
   if (w.houtei && w.tsumo) return Bad("houtei is a ron");
-  if (w.rinshan && (!w.tsumo || !HasKan(w))) return Bad("rinshan is a tsumo after a kan");
+  if (w.rinshan && (!w.tsumo || !HasKan(state, s))) return Bad("rinshan is a tsumo after a kan");
   if (w.chankan && w.tsumo) return Bad("chankan is a ron");
   const int firstTurn = (w.tenhou ? 1 : 0) + (w.chiihou ? 1 : 0) + (w.renhou ? 1 : 0);
   if (firstTurn > 1) return Bad("at most one of tenhou, chiihou and renhou");
   if (w.tenhou && !(w.dealer && w.tsumo)) return Bad("tenhou is the dealer's tsumo");
   if (w.chiihou && (w.dealer || !w.tsumo)) return Bad("chiihou is a non-dealer's tsumo");
   if (w.renhou && (w.dealer || w.tsumo)) return Bad("renhou is a non-dealer's ron");
-  if (firstTurn > 0 && (anyRiichi || HasCall(w))) return Bad("a first-turn win has no riichi and no call");
+  if (firstTurn > 0 && (anyRiichi || called)) return Bad("a first-turn win has no riichi and no call");
   if (w.roundWind < kEast || w.roundWind > kNorth) return Bad("round_wind must be 28-31");
   if (w.seatWind != kNoTile && (w.seatWind < kEast || w.seatWind > kNorth)) return Bad("seat_wind must be 28-31");
   if (w.seatWind != kNoTile && w.dealer != (w.seatWind == kEast)) return Bad("the dealer is the east seat");
   if (!w.doraIndicators.empty() && !DoraInPlay(rules)) return Bad("dora indicators under rule 4 (ドラ) なし");
   if (!w.uraIndicators.empty() && rules[18] != 1) return Bad("ura indicators under rule 18 (裏ドラ) なし");
+  if (Status c = CheckCodes(w.doraIndicators, "the dora indicators"); !c.ok()) return c;
+  if (Status c = CheckCodes(w.uraIndicators, "the ura indicators"); !c.ok()) return c;
+  if (w.doraIndicators.size() > kDoraSlots || w.uraIndicators.size() > kDoraSlots) return Bad("at most five indicators");
   if (w.honba < 0 || w.deposits < 0 || w.honba > 9999 || w.deposits > 9999) return Bad("honba and deposits must be 0-9999");
   return Status::Ok();
 }
@@ -153,19 +151,24 @@ int DiscarderFor(int seat) { return NextSeat(NextSeat(seat)); }
 Status SetUpWin(TableState& state, const WinSituation& w) {
   if (w.seat < 1 || w.seat > kSeats) return Bad("the seat must be 1-4");
   if (Status s = CheckTiles(w); !s.ok()) return s;
-  if (Status s = CheckFlags(w, state.rules); !s.ok()) return s;
-
   ClearPerHandState(state);
-  static_cast<WinState&>(state) = WinState{};
-  static_cast<ScoreState&>(state) = ScoreState{};
   const std::size_t s = Index(w.seat);
-
   std::vector<TileCode> hand = w.hand;
   hand.erase(std::find(hand.begin(), hand.end(), w.winningTile));
   for (std::size_t i = 0; i < hand.size(); ++i) state.handTiles[s][i + 1] = hand[i];
   state.handTiles[s][kDrawnPosition] = w.winningTile;
   int meldPosition = kFirstMeldPosition;
   for (const MeldSpec& meld : w.melds) PlaceMeld(state, s, meld, meldPosition);
+  return ApplyWinConditions(state, w);
+}
+
+Status ApplyWinConditions(TableState& state, const WinSituation& w) {
+  if (w.seat < 1 || w.seat > kSeats) return Bad("the seat must be 1-4");
+  const std::size_t s = Index(w.seat);
+  if (Status c = CheckFlags(state, s, w); !c.ok()) return c;
+  if (Status c = CheckCopies(state, s, w); !c.ok()) return c;
+  static_cast<WinState&>(state) = WinState{};
+  static_cast<ScoreState&>(state) = ScoreState{};
 
   const int seatWind = (w.seatWind != kNoTile ? w.seatWind : (w.dealer ? kEast : kSouth)) - 27;
   state.dealerSeat = static_cast<std::int16_t>(DealerSeatFor(w.seat, seatWind));
@@ -185,7 +188,7 @@ Status SetUpWin(TableState& state, const WinSituation& w) {
   state.wallRemaining = static_cast<std::int16_t>(w.haitei || w.houtei ? 0 : kMidHandWall);
   state.rinshanChance = w.rinshan;
   state.robbingKan = w.chankan;
-  state.robbedKanTile = w.chankan ? w.winningTile : kNoTile;
+  state.robbedKanTile = w.chankan ? state.handTiles[s][kDrawnPosition] : kNoTile;
   for (std::size_t i = 0; i < w.doraIndicators.size(); ++i) state.doraIndicators[i + 1] = w.doraIndicators[i];
   for (std::size_t i = 0; i < w.uraIndicators.size(); ++i) state.uraIndicators[i + 1] = w.uraIndicators[i];
   state.honba = static_cast<std::int16_t>(w.honba);

@@ -49,6 +49,11 @@ struct WinSituation {
 // state is then not to be used.
 Status SetUpWin(TableState& state, const WinSituation& situation);
 
+// Everything but the tiles: for a state whose seat already holds its hand
+// (the winning tile in position 14) and melds, on a fresh table. The
+// situation's hand, winning tile and melds are not read.
+Status ApplyWinConditions(TableState& state, const WinSituation& situation);
+
 // The seat that discarded the tile a ron is won on: the one opposite.
 int DiscarderFor(int seat);
 

@@ -1,10 +1,10 @@
 // The hand calculator's "score" query: one winning hand in, its yaku, fu,
 // han, limit, points and payments out, exactly as a win at the table would
 // be scored.
-#include <nlohmann/json.hpp>
-
+#include <cstddef>
 #include <string>
-#include <string_view>
+#include <utility>
+#include <vector>
 
 #include "common/result.h"
 #include "hand/complete_hand.h"
@@ -16,16 +16,16 @@
 #include "hand/yaku_tables.h"
 #include "hand/yaku_values.h"
 #include "rules/rule_catalog.h"
+#include "tools/hand/hand_request.h"
+#include "tools/hand/query_registry.h"
 
 namespace mj::tools {
 namespace {
 
-using nlohmann::json;
-using hand::MeldSpec;
-using hand::MeldType;
+using json = Json;
 using hand::WinSituation;
 
-constexpr int kSeat = 1;
+constexpr int kSeat = kRequestSeat;
 
 Status Bad(const std::string& message) { return Status::Error(1, message); }
 
@@ -79,36 +79,7 @@ class Fields {
   const json& request_;
 };
 
-Status ParseMeldType(const json& v, MeldType& out) {
-  static constexpr std::pair<std::string_view, MeldType> kTypes[] = {
-      {"chi", MeldType::Chi}, {"pon", MeldType::Pon}, {"kan", MeldType::Kan},
-      {"ankan", MeldType::ClosedKan}, {"shouminkan", MeldType::AddedKan}};
-  if (v.is_string()) {
-    for (const auto& [name, type] : kTypes) {
-      if (v.get<std::string>() == name) {
-        out = type;
-        return Status::Ok();
-      }
-    }
-  }
-  return Bad("a meld type is one of chi, pon, kan, ankan, shouminkan, not " + v.dump());
-}
-
-Status ParseMelds(const Fields& fields, std::vector<MeldSpec>& out) {
-  const json* melds = fields.Find("melds");
-  if (melds == nullptr) return Status::Ok();
-  if (!melds->is_array()) return Bad("\"melds\" must be a list");
-  for (const json& m : *melds) {
-    if (!m.is_object() || !m.contains("type") || !m.contains("tiles")) return Bad("a meld is {\"type\": …, \"tiles\": […]}");
-    MeldSpec meld;
-    if (Status s = ParseMeldType(m["type"], meld.type); !s.ok()) return s;
-    if (Status s = Fields::TileList(m["tiles"], "tiles", meld.tiles); !s.ok()) return s;
-    out.push_back(meld);
-  }
-  return Status::Ok();
-}
-
-Status ParseRules(const Fields& fields, RuleSet& rules) {
+Status ReadRules(const Fields& fields, RuleSet& rules) {
   rules = RuleSet::Defaults();
   if (const json* given = fields.Find("rules"); given != nullptr) {
     if (!given->is_object()) return Bad("\"rules\" must be an object of rule number to value");
@@ -140,15 +111,23 @@ Status ParseRules(const Fields& fields, RuleSet& rules) {
   return Status::Ok();
 }
 
-Status ParseSituation(const json& request, WinSituation& w, RuleSet& rules) {
-  const Fields fields(request);
-  if (fields.Find("hand") == nullptr) return Bad("\"hand\" is missing");
-  if (fields.Find("win") == nullptr) return Bad("\"win\" is missing");
+// The winning tile goes to position 14, where the win check looks for it.
+Status PlaceWinningTile(const Fields& fields, TableState& table) {
+  const json* given = fields.Find("win");
+  if (given == nullptr) return Bad("\"win\" is missing");
   std::vector<TileCode> win;
-  if (Status s = fields.Tiles("hand", w.hand); !s.ok()) return s;
-  if (Status s = Fields::TileList(json::array({*fields.Find("win")}), "win", win); !s.ok()) return s;
-  w.winningTile = win[0];
-  if (Status s = ParseMelds(fields, w.melds); !s.ok()) return s;
+  if (Status s = Fields::TileList(json::array({*given}), "win", win); !s.ok()) return s;
+  HandRow& row = table.handTiles[static_cast<std::size_t>(kSeat)];
+  for (int p = kDrawnPosition; p >= 1; --p) {
+    if (row[static_cast<std::size_t>(p)] == win[0]) {
+      std::swap(row[static_cast<std::size_t>(p)], row[kDrawnPosition]);
+      return Status::Ok();
+    }
+  }
+  return Bad("the winning tile " + std::to_string(win[0]) + " is not in \"hand\"");
+}
+
+Status ReadConditions(const Fields& fields, WinSituation& w) {
   const std::pair<const char*, bool*> flags[] = {
       {"tsumo", &w.tsumo},     {"riichi", &w.riichi},   {"double_riichi", &w.doubleRiichi}, {"ippatsu", &w.ippatsu},
       {"open_riichi", &w.openRiichi}, {"dealer", &w.dealer}, {"haitei", &w.haitei},     {"houtei", &w.houtei},
@@ -168,24 +147,25 @@ Status ParseSituation(const json& request, WinSituation& w, RuleSet& rules) {
   if (Status s = fields.Tiles("dora_indicators", w.doraIndicators); !s.ok()) return s;
   if (Status s = fields.Tiles("ura_indicators", w.uraIndicators); !s.ok()) return s;
   if (Status s = fields.Number("honba", 0, 9999, w.honba); !s.ok()) return s;
-  if (Status s = fields.Number("deposits", 0, 9999, w.deposits); !s.ok()) return s;
-  return ParseRules(fields, rules);
+  return fields.Number("deposits", 0, 9999, w.deposits);
 }
 
 // The win check the table runs: a ron is tried on the tile discarded by the
 // seat opposite (or added to its kan), a tsumo on the drawn tile; 先付けなし
 // and furiten are decided there.
 bool AcceptedAsAWin(TableState& state, const WinSituation& w) {
+  TileCode& drawn = state.handTiles[static_cast<std::size_t>(kSeat)][kDrawnPosition];
+  const TileCode winningTile = drawn;
   if (!hand::IsCompleteHand(state, kSeat)) return false;
   hand::StandardWinEvaluator evaluator;
   if (!w.tsumo && !w.chankan) {
     const auto d = static_cast<std::size_t>(state.currentSeat);
-    state.riverTiles[d][1] = w.winningTile;
+    state.riverTiles[d][1] = winningTile;
     state.riverCount[d] = 1;
   }
   const bool accepted = hand::CheckWins(state, w.tsumo ? hand::kCheckTsumo : hand::kCheckRon, evaluator) &&
-                        state.canRon[kSeat] && state.yakuList[kSeat][0] != hand::kFuritenCode;
-  state.handTiles[kSeat][kDrawnPosition] = w.winningTile;
+                        state.canRon[static_cast<std::size_t>(kSeat)] && state.yakuList[kSeat][0] != hand::kFuritenCode;
+  drawn = winningTile;  // the ron check clears it again
   return accepted;
 }
 
@@ -207,30 +187,38 @@ json Payments(const TableState& state, const WinSituation& w) {
   return {{"dealer", pay.dealer.WholePoints()}, {"non_dealer", pay.nonDealer.WholePoints()}};
 }
 
-}  // namespace
-
-json ScoreQuery(const json& request) {
-  const json id = request.is_object() && request.contains("id") ? request["id"] : json();
-  if (!request.is_object()) return {{"id", id}, {"error", "a query is a JSON object"}};
+Result<Json> AnswerScore(const Json& request) {
+  Result<HandRequest> read = ReadHandRequest(request);
+  if (!read.ok()) return read.status();
+  if (read->shapeTiles != 14) return Bad("a hand to score has 14 tiles, the winning tile among them (each meld counting three)");
+  TableState& table = read->table;
+  const Fields fields(request);
   WinSituation w;
-  TableState state;
-  if (Status s = ParseSituation(request, w, state.rules); !s.ok()) return {{"id", id}, {"error", s.message()}};
   w.seat = kSeat;
-  if (Status s = hand::SetUpWin(state, w); !s.ok()) return {{"id", id}, {"error", s.message()}};
+  if (Status s = PlaceWinningTile(fields, table); !s.ok()) return s;
+  if (Status s = ReadConditions(fields, w); !s.ok()) return s;
+  if (Status s = ReadRules(fields, table.rules); !s.ok()) return s;
+  if (Status s = hand::ApplyWinConditions(table, w); !s.ok()) return s;
 
-  if (!AcceptedAsAWin(state, w)) {
-    hand::EvaluateWin(state, kSeat, w.tsumo ? hand::kTsumoWin : hand::kRonWin);
-    return {{"id", id}, {"valid", false}, {"yaku", YakuOf(state)}};
+  Json answer;
+  if (!AcceptedAsAWin(table, w)) {
+    hand::EvaluateWin(table, kSeat, w.tsumo ? hand::kTsumoWin : hand::kRonWin);
+    answer["valid"] = false;
+    answer["yaku"] = YakuOf(table);
+    return answer;
   }
-  hand::ScoreHand(state, kSeat);
-  return {{"id", id},
-          {"valid", true},
-          {"yaku", YakuOf(state)},
-          {"han", state.handHan},
-          {"fu", state.handFu[kSeat]},
-          {"limit", state.limitLabel.Str()},
-          {"points", state.handPoints.WholePoints()},
-          {"payments", Payments(state, w)}};
+  hand::ScoreHand(table, kSeat);
+  answer["valid"] = true;
+  answer["yaku"] = YakuOf(table);
+  answer["han"] = table.handHan;
+  answer["fu"] = table.handFu[static_cast<std::size_t>(kSeat)];
+  answer["limit"] = table.limitLabel.Str();
+  answer["points"] = table.handPoints.WholePoints();
+  answer["payments"] = Payments(table, w);
+  return answer;
 }
 
+const bool registered = RegisterQuery("score", &AnswerScore);
+
+}  // namespace
 }  // namespace mj::tools
