@@ -66,18 +66,22 @@ struct Tally {
 // closed kan's kind counts three).
 bool TablesApply(const ShapeSummary& s, int tiles) {
   const int held = s.Size(0) + s.Size(1) + s.Size(2) + s.Size(3);
-  if (s.meldCount > 4 || held != tiles - 3 * s.meldCount) return false;
-  std::uint64_t beyond = 0;
-  for (int w = 0; w < kWords; ++w) beyond |= AtLeast(Word(s, w), 5);
-  return beyond == 0;
+  return s.meldCount <= 4 && held == tiles - 3 * s.meldCount;
 }
 
-// Fourteen concealed tiles: seven pairs when every count is 0 or 2.
-bool IsSevenPairs(const ShapeSummary& s) {
-  std::uint64_t other = 0;
-  for (int w = 0; w < kWords; ++w) other |= Word(s, w) & ~(2 * kOnes);
-  return !s.hasCalled && other == 0;
-}
+// The high bits of counts beyond four, and the bits of counts other than 0
+// and 2 (fourteen concealed tiles are seven pairs when there are none).
+struct CountCheck {
+  std::uint64_t beyondFour = 0;
+  std::uint64_t notPairs = 0;
+  explicit CountCheck(const ShapeSummary& s) {
+    for (int w = 0; w < kWords; ++w) {
+      const std::uint64_t word = Word(s, w);
+      beyondFour |= AtLeast(word, 5);
+      notPairs |= word & ~(2 * kOnes);
+    }
+  }
+};
 
 // Fourteen concealed tiles: every terminal and honour kind, so the
 // fourteenth is one of them again.
@@ -217,7 +221,9 @@ ShapeSummary SummaryOf(const HandShape& shape) {
 
 std::optional<bool> CompleteFromTables(const ShapeSummary& s) {
   if (!TablesApply(s, 14)) return std::nullopt;
-  if (s.meldCount == 0 && (IsSevenPairs(s) || IsKokushi(s))) return true;
+  const CountCheck check(s);
+  if (check.beyondFour != 0) return std::nullopt;
+  if (s.meldCount == 0 && ((!s.hasCalled && check.notPairs == 0) || IsKokushi(s))) return true;
   const GroupTables& tables = TheGroupTables();
   PassBits bits = kAllPasses;
   int pairGroups = 0;
@@ -231,7 +237,7 @@ std::optional<bool> CompleteFromTables(const ShapeSummary& s) {
 }
 
 std::optional<KindMask> WaitsFromTables(const ShapeSummary& s) {
-  if (!TablesApply(s, 13)) return std::nullopt;
+  if (!TablesApply(s, 13) || CountCheck(s).beyondFour != 0) return std::nullopt;
   KindMask mask = 0;
   if (s.meldCount == 0) {
     const Tally t(s);

@@ -35,22 +35,22 @@ bool Empty(const SuitCounts& c) {
   return std::all_of(c.begin(), c.end(), [](int n) { return n == 0; });
 }
 
+// Bits 0-3: triplets first ascending and descending, sequences first
+// ascending and descending. Once the triplets are out, taking sequences
+// greedily from either end succeeds on exactly the same tiles, so the two
+// triplets-first passes always agree.
 PassBits SetsOnlyPasses(const SuitCounts& counts) {
-  PassBits bits = 0;
-  for (int pass = 0; pass < 4; ++pass) {
-    SuitCounts c = counts;
-    const bool ascending = pass % 2 == 0;
-    const bool tripletsFirst = pass < 2;
-    if (tripletsFirst) Triplets(c);
-    if (ascending) {
-      SequencesAscending(c);
-    } else {
-      SequencesDescending(c);
-    }
-    if (!tripletsFirst) Triplets(c);
-    if (Empty(c)) bits = static_cast<PassBits>(bits | (1u << pass));
-  }
-  return bits;
+  SuitCounts tripletsFirst = counts;
+  Triplets(tripletsFirst);
+  SequencesAscending(tripletsFirst);
+  SuitCounts ascending = counts;
+  SequencesAscending(ascending);
+  Triplets(ascending);
+  SuitCounts descending = counts;
+  SequencesDescending(descending);
+  Triplets(descending);
+  return static_cast<PassBits>((Empty(tripletsFirst) ? 0b0011 : 0) | (Empty(ascending) ? 0b0100 : 0) |
+                               (Empty(descending) ? 0b1000 : 0));
 }
 
 PassBits PassesOf(const SuitCounts& counts) {
@@ -132,12 +132,22 @@ struct Tables {
   std::vector<PassBits> honours = std::vector<PassBits>(Index(kPow5[7]), 0);
 
   Tables() {
-    ForEachSplittableSuit(4, [this](const SuitCounts& c) { byKey5[Index(Key(c, 5))] = PassesOf(c); });
-    ForEachSplittableSuit(5, [this](const SuitCounts& c) {
-      if (std::find(c.begin(), c.end(), 5) != c.end()) withFive.emplace_back(Key(c, 6), PassesOf(c));
+    // Many set lists give the same counts: each is worked out once.
+    std::vector<bool> done(byKey5.size());
+    std::vector<std::pair<int, SuitCounts>> fives;
+    ForEachSplittableSuit(5, [&](const SuitCounts& c) {
+      if (std::find(c.begin(), c.end(), 5) != c.end()) {
+        fives.emplace_back(Key(c, 6), c);
+        return;
+      }
+      const auto key = Index(Key(c, 5));
+      if (done[key]) return;
+      done[key] = true;
+      byKey5[key] = PassesOf(c);
     });
-    std::sort(withFive.begin(), withFive.end());
-    withFive.erase(std::unique(withFive.begin(), withFive.end()), withFive.end());
+    std::sort(fives.begin(), fives.end());
+    fives.erase(std::unique(fives.begin(), fives.end()), fives.end());
+    for (const auto& [key, c] : fives) withFive.emplace_back(key, PassesOf(c));
     for (int key = 0; key < kPow5[7]; ++key) {
       std::array<std::int8_t, 7> c{};
       for (int i = 0, rest = key; i < 7; ++i, rest /= 5) c[Index(i)] = static_cast<std::int8_t>(rest % 5);

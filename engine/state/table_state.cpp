@@ -8,6 +8,12 @@ void ClearPerHandState(TableState& state) {
   static_cast<DoraState&>(state) = DoraState{};
   static_cast<ResponseState&>(state) = ResponseState{};
   static_cast<TurnState&>(state) = TurnState{};
+  static_cast<WinState&>(state) = WinState{};
+  static_cast<CallState&>(state) = CallState{};
+  static_cast<HumanState&>(state) = HumanState{};
+  const bool stageConditionMet = state.stageConditionMet;
+  static_cast<SettlementState&>(state) = SettlementState{};
+  state.stageConditionMet = stageConditionMet;
   state.waremeSeat = 0;
   state.recordLines.clear();
   state.riichiJustDeclared = false;

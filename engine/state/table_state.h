@@ -11,9 +11,12 @@
 #include <vector>
 
 #include "common/money.h"
+#include "engine/state/call_state.h"
+#include "engine/state/human_state.h"
 #include "engine/state/player_types.h"
 #include "engine/state/score_state.h"
 #include "engine/state/seat_helpers.h"
+#include "engine/state/settlement_state.h"
 #include "engine/state/tile_types.h"
 #include "engine/state/win_state.h"
 #include "rules/rule_set.h"
@@ -98,10 +101,14 @@ struct ResponseState {
   PerSeat<bool> mayChi{};
   PerSeat<bool> mayPon{};
   PerSeat<bool> mayKan{};
+  // The option a seat's chi or kan answer takes (0 = the first); the human's
+  // tile selection or a remote seat's message sets it.
+  PerSeat<std::int16_t> callOption{};
 };
 
 struct TurnState {
   std::int16_t turnStep = 0;  // 0 idle; 2k-1 seat k draws; 2k seat k discards
+  int nineTerminalsSeat = 0;  // the seat that declared 九種公九牌倒牌, 0 none
   bool kanDrawPending = false;
   bool rinshanChance = false;
   bool discardAfterKan = false;
@@ -116,7 +123,7 @@ struct RecordBuffer {
 };
 
 struct TableState : WallState, HandsState, RiverState, DoraState, CounterState, ResponseState, TurnState,
-                    WinState, ScoreState, RecordBuffer {
+                    WinState, ScoreState, SettlementState, CallState, HumanState, RecordBuffer {
   PerSeat<Player> players{};
   RuleSet rules = RuleSet::Defaults();
   GameMode mode;

@@ -21,21 +21,41 @@ class HandMaker {
  public:
   explicit HandMaker(std::uint32_t seed) : rng_(seed) {}
 
-  static constexpr int kStyles = 5;
+  static constexpr int kStyles = 7;
 
   // Seat 1 with `tiles` (13 or 14) tiles in shape terms. Styles: 0 random,
   // 1 one suit, 2 sets and a pair cut down, 3 melds and sets, 4 melds and
-  // random tiles.
+  // random tiles, 5 mostly terminals and honours, 6 mostly pairs.
   TableState Make(int style, int tiles) {
     TableState state;
     std::array<int, kKindCount + 1> used{};
-    const int melds = style >= 3 ? Below(5) : 0;
+    const int melds = style == 3 || style == 4 ? Below(5) : 0;
     for (int m = 0; m < melds; ++m) AddMeld(state, used);
     const int concealed = tiles - 3 * melds;
     std::vector<TileCode> hand;
     if (style == 2 || style == 3) hand = ShapedHand(used, concealed);
+    while (style == 6 && static_cast<int>(hand.size()) + 2 <= concealed) {
+      const int k = 1 + Below(kKindCount);
+      if (used[Slot(k)] > 2) continue;
+      used[Slot(k)] += 2;
+      hand.insert(hand.end(), 2, static_cast<TileCode>(k));
+    }
+    constexpr std::array<int, 13> kTerminalsAndHonours{1, 9, 10, 18, 19, 27, 28, 29, 30, 31, 32, 33, 34};
+    if (style == 5) {
+      // Near 国士無双: all thirteen kinds but one or two, the rest doubled.
+      const int skip = Below(13);
+      const int alsoSkip = Below(2) == 0 ? Below(13) : skip;
+      for (int k : kTerminalsAndHonours) {
+        if (k == kTerminalsAndHonours[Slot(skip)] || k == kTerminalsAndHonours[Slot(alsoSkip)]) continue;
+        if (static_cast<int>(hand.size()) == concealed) break;
+        ++used[Slot(k)];
+        hand.push_back(static_cast<TileCode>(k));
+      }
+    }
     while (static_cast<int>(hand.size()) < concealed) {
-      const int k = style == 1 ? 1 + Below(9) + 9 * suit_ : 1 + Below(kKindCount);
+      const int k = style == 1   ? 1 + Below(9) + 9 * suit_
+                    : style == 5 && Below(8) != 0 ? kTerminalsAndHonours[Slot(Below(13))]
+                                                  : 1 + Below(kKindCount);
       if (used[Slot(k)] < 4) {
         ++used[Slot(k)];
         hand.push_back(static_cast<TileCode>(k));

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "hand/complete_hand.h"
+#include "hand/hand_shape.h"
 #include "hand/waits.h"
 #include "tests/hand/random_hands.h"
 #include "tests/hand/reading_reference.h"
@@ -26,6 +27,7 @@ TEST(WaitsReference, WaitingKindsAgreesWithEveryKindTriedInPositionFourteen) {
     const KindList fast = WaitingKinds(state, 1);
     const KindList slow = reference::Waits(state, 1);
     ASSERT_EQ(KindsText(fast), KindsText(slow)) << HandText(state);
+    ASSERT_EQ(KindsText(WaitingKindsOf(WaitShapeOf(state, 1))), KindsText(slow)) << HandText(state);
     waiting += !fast.empty();
   }
   EXPECT_GT(waiting, 3000);  // the mix holds plenty of waiting hands
@@ -38,6 +40,7 @@ TEST(WaitsReference, IsCompleteHandAgreesWithTheSearches) {
     TableState state = maker.Make(i % reference::HandMaker::kStyles, 14);
     const bool slow = reference::Complete(state, 1);
     ASSERT_EQ(IsCompleteHand(state, 1), slow) << HandText(state);
+    ASSERT_EQ(IsCompleteShape(HandShapeOf(state, 1)), slow) << HandText(state);
     complete += slow;
   }
   EXPECT_GT(complete, 2000);
