@@ -9,13 +9,14 @@ WinPayments PaymentsFor(Money handPoints, bool dealerWins, bool tsumo, Money hon
     return pay;
   }
   const Money honbaShare = honbaMoney / 3;
-  if (dealerWins) {
-    pay.nonDealer = (handPoints / 3).RoundUpTo100() + honbaShare;
-  } else {
-    pay.dealer = (handPoints / 2).RoundUpTo100() + honbaShare;
-    pay.nonDealer = (handPoints / 4).RoundUpTo100() + honbaShare;
-  }
+  pay.nonDealer = TsumoShare(handPoints, dealerWins, false) + honbaShare;
+  if (!dealerWins) pay.dealer = TsumoShare(handPoints, false, true) + honbaShare;
   return pay;
+}
+
+Money TsumoShare(Money handPoints, bool dealerWins, bool payerIsDealer) {
+  if (dealerWins) return (handPoints / 3).RoundUpTo100();
+  return (handPoints / (payerIsDealer ? 2 : 4)).RoundUpTo100();
 }
 
 }  // namespace mj::hand

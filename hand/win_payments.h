@@ -18,4 +18,9 @@ struct WinPayments {
 // payer adding H/3.
 WinPayments PaymentsFor(Money handPoints, bool dealerWins, bool tsumo, Money honbaMoney);
 
+// One payer's share of a tsumo before honba: a third from each seat when
+// the dealer wins; otherwise a half from the dealer and a quarter from the
+// others; rounded up to 100.
+Money TsumoShare(Money handPoints, bool dealerWins, bool payerIsDealer);
+
 }  // namespace mj::hand
