@@ -28,11 +28,35 @@ bool StaysSilent(int wallRemaining, int b, RandomSource& random) {
   return wallRemaining < 4;
 }
 
+// A single tile with no neighbour within two can only be completed into a
+// pair, so a ready hand of sets holds at most one; taking one tile out of
+// fourteen removes at most one. Seven pairs wants six pairs among the
+// fourteen tiles, thirteen orphans twelve of its kinds.
+bool NoDiscardCanBeReady(const TileCounts& c) {
+  int isolated = 0;
+  int pairs = 0;
+  int orphanKinds = 0;
+  for (int k = 1; k <= kKindCount; ++k) {
+    const int held = c[I(k)];
+    pairs += held >= 2;
+    orphanKinds += held >= 1 && IsTerminalOrHonor(static_cast<TileCode>(k));
+    if (held != 1) continue;
+    bool alone = true;
+    if (IsSuited(static_cast<TileCode>(k))) {
+      const int n = SuitNumber(static_cast<TileCode>(k));
+      for (int d = -2; d <= 2 && alone; ++d) alone = d == 0 || n + d < 1 || n + d > 9 || c[I(k + d)] == 0;
+    }
+    isolated += alone;
+  }
+  return isolated >= 3 && pairs < 6 && orphanKinds < 12;
+}
+
 }  // namespace
 
 int DecideRiichi(const TableState& s, int seat, RandomSource& random) {
   const HandRow& hand = s.handTiles[I(seat)];
   hand::HandShape shape = hand::HandShapeOf(s, seat);
+  if (NoDiscardCanBeReady(shape.concealed)) return 0;
   const UnseenTable unseen = UnseenTableFor(s, seat, false);
   KindSet ownRiver;
   for (int r = 1; r <= s.riverCount[I(seat)] && r <= kRiverCapacity; ++r) ownRiver.Add(s.riverTiles[I(seat)][I(r)]);
