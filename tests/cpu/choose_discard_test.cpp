@@ -76,6 +76,29 @@ TEST(ChooseDiscard, OneSuitWithNothingOutsideFallsBackOnThePreferredPosition) {
   EXPECT_EQ(ChooseDiscard(s, 2, 12, random), 11);
 }
 
+TEST(ChooseDiscard, AStoredPlanKeepsItsOrder) {
+  struct Row {
+    const char* name;
+    std::int16_t stored;
+    int preferred;
+    std::vector<int> random;
+    const char* discard;
+  } rows[] = {
+      {"no plan: the isolated 9p", kPlanNone, 0, {0}, "9p"},
+      {"the pair hand downward, offered a ready discard", kPlanPairHand, 3, {1}, "5z"},
+      {"the pair hand upward", kPlanPairHand, 3, {0}, "2m"},
+      {"defence stays without a riichi: an honour", kPlanDefence, 0, {0}, "5z"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    TableState s = CpuTable(2, "234m456p789s9p11s3m5z");
+    s.handPlan[2] = row.stored;
+    ScriptedRandom random(row.random);
+    EXPECT_EQ(TileAt(s, 2, ChooseDiscard(s, 2, row.preferred, random)), row.discard);
+    EXPECT_EQ(s.handPlan[2], row.stored);
+  }
+}
+
 TEST(ChooseDiscard, UselessTilesGoBeforeTheRating) {
   struct Row {
     const char* name;
