@@ -67,7 +67,8 @@ class RecordingSounds final : public mj::engine::Sounds {
  public:
   explicit RecordingSounds(Positions& positions) : positions_(positions) {}
   void Play(int effect) override {
-    if (effect == mj::engine::kSoundDiscard && state != nullptr) positions_.afterDiscard.push_back({*state, state->currentSeat});
+    if (effect == mj::engine::kSoundDiscard && state != nullptr)
+      positions_.afterDiscard.push_back({*state, state->currentSeat});
   }
   const TableState* state = nullptr;
 
@@ -85,8 +86,8 @@ int PlayGame(std::uint32_t seed, mj::engine::Sounds* sounds, Positions* position
   QuietDialogs dialogs;
   mj::MemoryRecords records;
   mj::hand::StandardWinEvaluator evaluator;
-  mj::engine::Table table({view, timers, sounds != nullptr ? *sounds : silent, dialogs, random, clock, records, evaluator},
-                          {});
+  mj::engine::Table table(
+      {view, timers, sounds != nullptr ? *sounds : silent, dialogs, random, clock, records, evaluator}, {});
   mj::engine::CpuSeat cpu(random);
   std::optional<RecordingSeat> recorder;
   if (positions != nullptr) recorder.emplace(cpu, *positions);
@@ -191,7 +192,8 @@ void BM_ChecksAfterDiscard(benchmark::State& st) {
     mj::hand::CheckWins(s, mj::hand::kCheckRon, evaluator);
     for (int seat = 1; seat <= mj::kSeats; ++seat) {
       const auto i = static_cast<std::size_t>(seat);
-      if (s.mayChi[i] || s.mayPon[i] || s.mayKan[i] || s.canRon[i]) benchmark::DoNotOptimize(mj::cpu::DecideCall(s, seat));
+      if (s.mayChi[i] || s.mayPon[i] || s.mayKan[i] || s.canRon[i])
+        benchmark::DoNotOptimize(mj::cpu::DecideCall(s, seat));
     }
   });
 }

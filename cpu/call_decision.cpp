@@ -68,10 +68,14 @@ bool ClosingHandCall(const CallView& v) {
   const int hand = v.state.handNumber;
   const int rule1 = v.state.rules[1];
   TileCode closingWind = 0;
-  if (hand == 4 && (rule1 == 0 || rule1 == 2)) closingWind = kEast;
-  else if (hand == 8) closingWind = kSouth;
-  else if (hand >= 9 && hand <= 12) closingWind = kWest;
-  else if (hand >= 13 && hand <= 16) closingWind = kNorth;
+  if (hand == 4 && (rule1 == 0 || rule1 == 2))
+    closingWind = kEast;
+  else if (hand == 8)
+    closingWind = kSouth;
+  else if (hand >= 9 && hand <= 12)
+    closingWind = kWest;
+  else if (hand >= 13 && hand <= 16)
+    closingWind = kNorth;
   if (closingWind == 0 || v.placement != 1) return false;
   return v.b == v.ownWindTile || v.b == closingWind || IsDragon(v.b);
 }
@@ -90,8 +94,7 @@ bool ValuePon(const CallView& v, std::int16_t& plan) {
 bool WantsPon(const CallView& v, std::int16_t& plan) {
   const bool called = v.state.hasCalled[I(v.seat)];
   return (!IsOneSuitPlan(plan) && called) || (IsOneSuitPlan(plan) && PlanWelcomes(plan, v.b)) ||
-         (IsDragon(v.b) && v.HoldsAllDragonPairs()) || plan == kPlanPairHand || ClosingHandCall(v) ||
-         ValuePon(v, plan);
+         (IsDragon(v.b) && v.HoldsAllDragonPairs()) || plan == kPlanPairHand || ClosingHandCall(v) || ValuePon(v, plan);
 }
 
 bool OtherSeatInRiichi(const TableState& s, int seat) {
@@ -116,7 +119,9 @@ bool WantsKan(const CallView& v, std::int16_t& plan) {
   return false;
 }
 
-bool ChiFitsPlan(int plan, TileCode kind) { return IsOneSuitPlan(plan) && plan != kPlanHonours && SuitOf(kind) == plan - 1; }
+bool ChiFitsPlan(int plan, TileCode kind) {
+  return IsOneSuitPlan(plan) && plan != kPlanHonours && SuitOf(kind) == plan - 1;
+}
 
 }  // namespace
 

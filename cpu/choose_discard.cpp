@@ -39,7 +39,8 @@ PlanChoice ChoosePlan(DiscardContext& c) {
   if (!called) {
     if (c.pairKinds >= 5 || c.edgePairKinds >= 4) choice.plan = Plan::SevenPairs;
     int orphanKinds = 0;
-    for (int k = 1; k <= kKindCount; ++k) orphanKinds += IsTerminalOrHonor(static_cast<TileCode>(k)) && c.Held(static_cast<TileCode>(k)) >= 1;
+    for (int k = 1; k <= kKindCount; ++k)
+      orphanKinds += IsTerminalOrHonor(static_cast<TileCode>(k)) && c.Held(static_cast<TileCode>(k)) >= 1;
     if (orphanKinds >= 10) choice.plan = Plan::ThirteenOrphans;
   }
   if (c.state.rules[53] != 1) return choice;
@@ -48,7 +49,8 @@ PlanChoice ChoosePlan(DiscardContext& c) {
     const int limit = c.state.wallRemaining > 30 ? 10 : 9;
     const int honours = TilesOf(t, kEast, kRed);
     for (int suit = 0; suit < 3; ++suit) {
-      if (TilesOf(t, 9 * suit + 1, 9 * suit + 9) + honours > limit && c.edgePairKinds > 1) choice = {Plan::OneSuit, suit};
+      if (TilesOf(t, 9 * suit + 1, 9 * suit + 9) + honours > limit && c.edgePairKinds > 1)
+        choice = {Plan::OneSuit, suit};
     }
     if (honours > 8) choice = {Plan::OneSuit, 3};
     if (called && handPlan >= kPlanCharacters && handPlan <= kPlanHonours) choice = {Plan::OneSuit, handPlan - 1};
@@ -75,12 +77,8 @@ Choice Decide(DiscardContext& c, int preferredPosition) {
   if (handPlan == kPlanDefence) return {DefenceDiscard(c)};
   const PlanChoice choice = ChoosePlan(c);
   switch (choice.plan) {
-    case Plan::SevenPairs:
-      handPlan = kPlanSevenPairs;
-      return {SevenPairsDiscard(c)};
-    case Plan::ThirteenOrphans:
-      handPlan = kPlanThirteenOrphans;
-      return {ThirteenOrphansDiscard(c)};
+    case Plan::SevenPairs: handPlan = kPlanSevenPairs; return {SevenPairsDiscard(c)};
+    case Plan::ThirteenOrphans: handPlan = kPlanThirteenOrphans; return {ThirteenOrphansDiscard(c)};
     case Plan::OneSuit: {
       handPlan = static_cast<std::int16_t>(choice.flushSuit + 1);
       const TileCode kind = OneSuitDiscard(c, choice.flushSuit);
@@ -132,8 +130,7 @@ int PositionOfKind(const TableState& s, int seat, TileCode kind) {
 int ChooseDiscard(TableState& state, int seat, int preferredPosition, RandomSource& random) {
   DiscardContext c(state, seat, random);
   Choice choice = Decide(c, preferredPosition);
-  if (c.handPlan() == kPlanNone && IsDangerousTile(state, seat, choice.kind, c.dora) &&
-      TooRisky(c, choice)) {
+  if (c.handPlan() == kPlanNone && IsDangerousTile(state, seat, choice.kind, c.dora) && TooRisky(c, choice)) {
     choice = {DefenceDiscard(c)};
   }
   if (IsForbiddenAfterCall(state, choice.kind)) choice.kind = AllowedAfterCall(c);

@@ -42,8 +42,8 @@ CpuDiscard DecideCpuDiscard(TableState& s, int seat, RandomSource& random) {
     const std::int16_t plan = s.handPlan[I(seat)];
     if (CanDeclareRiichi(s, seat)) {
       d.riichi = true;
-      d.openRiichi = s.rules.LocalYakuOn(111) && s.riverCount[I(seat)] >= 1 &&
-                     random.RandomBetween(0, 99) > kOpenRiichiAbove;
+      d.openRiichi =
+          s.rules.LocalYakuOn(111) && s.riverCount[I(seat)] >= 1 && random.RandomBetween(0, 99) > kOpenRiichiAbove;
     } else if ((s.hasCalled[I(seat)] || s.wallRemaining < 4) && plan >= 1 && plan <= 9) {
       d.position = ChooseDiscard(s, seat, opinion, random);
     }

@@ -85,7 +85,9 @@ bool IsSafeAgainst(const TableState& s, int opponent, TileCode kind) {
   return RiverHolds(s, opponent, static_cast<TileCode>(kind - n + partner));
 }
 
-bool IsDangerousTile(const TableState& s, int seat, TileCode tile) { return IsDangerousTile(s, seat, tile, DoraKindsNow(s)); }
+bool IsDangerousTile(const TableState& s, int seat, TileCode tile) {
+  return IsDangerousTile(s, seat, tile, DoraKindsNow(s));
+}
 
 bool IsDangerousTile(const TableState& s, int seat, TileCode tile, const DoraKinds& dora) {
   const TileCode kind = TileKind(tile);

@@ -15,7 +15,7 @@ struct DiscardContext {
   int seat;
   RandomSource& random;
   DoraKinds dora;
-  UnseenTable unseen;         // the seat's own concealed tiles not subtracted
+  UnseenTable unseen;            // the seat's own concealed tiles not subtracted
   TileCounts concealedCounts{};  // positions 1-14, less one copy of each kind the last call forbids
   TileCounts tileCounts{};       // the hand with its melds, a kan as 3
   int melds = 0;

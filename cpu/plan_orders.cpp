@@ -58,9 +58,8 @@ TileCode SevenPairsDiscard(DiscardContext& c) {
 
 TileCode ThirteenOrphansDiscard(DiscardContext& c) {
   const bool highEndFirst = c.HighEndFirst();
-  TileCode kind = ScanKinds(highEndFirst, [&](TileCode k) {
-    return c.Held(k) >= 3 || (c.Held(k) >= 1 && !IsTerminalOrHonor(k));
-  });
+  TileCode kind =
+      ScanKinds(highEndFirst, [&](TileCode k) { return c.Held(k) >= 3 || (c.Held(k) >= 1 && !IsTerminalOrHonor(k)); });
   if (kind == 0) kind = ScanKinds(highEndFirst, [&](TileCode k) { return c.Held(k) >= 2; });
   return kind != 0 ? kind : RandomDiscard(c);
 }

@@ -9,7 +9,9 @@ template <std::size_t N>
 void Subtract(UnseenTable& table, const std::array<TileCode, N>& tiles, int first, int last, int copies) {
   for (int i = first; i <= last; ++i) {
     const TileCode kind = TileKind(tiles[static_cast<std::size_t>(i)]);
-    if (kind != 0) table.unseen[static_cast<std::size_t>(kind)] = static_cast<std::int16_t>(table.unseen[static_cast<std::size_t>(kind)] - copies);
+    if (kind != 0)
+      table.unseen[static_cast<std::size_t>(kind)] =
+          static_cast<std::int16_t>(table.unseen[static_cast<std::size_t>(kind)] - copies);
   }
 }
 

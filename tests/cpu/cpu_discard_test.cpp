@@ -25,16 +25,20 @@ TEST(CpuDiscard, ARiichiIsDeclaredOnlyWhenTheTableAllowsIt) {
     bool riichi;
   } rows[] = {
       {"allowed", [](TableState&) {}, true},
-      {"900 points under rule 9", [](TableState& s) {
+      {"900 points under rule 9",
+       [](TableState& s) {
          s.rules.value[9] = 1;
          SetScore(s, 2, 900);
-       }, false},
+       },
+       false},
       {"900 points without rule 9", [](TableState& s) { SetScore(s, 2, 900); }, true},
-      {"another seat in open riichi", [](TableState& s) {
+      {"another seat in open riichi",
+       [](TableState& s) {
          SetHand(s, 1, "19m19p19s1234567z");  // waits on all thirteen: 5p is safe
          SetRiichi(s, 1, 1);
          s.openRiichi[1] = true;
-       }, false},
+       },
+       false},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
@@ -79,7 +83,10 @@ TEST(CpuDiscard, PassiveAndRiichiSeatsThrowTheirDraw) {
   for (bool inRiichi : {false, true}) {
     SCOPED_TRACE(inRiichi ? "in riichi" : "rule 56");
     TableState s = CpuTable(2, "123m456p789s111z5z5z");  // complete on the draw
-    if (inRiichi) SetRiichi(s, 2, 3); else s.rules.value[56] = 1;
+    if (inRiichi)
+      SetRiichi(s, 2, 3);
+    else
+      s.rules.value[56] = 1;
     ScriptedRandom random;
     const CpuDiscard d = DecideCpuDiscard(s, 2, random);
     EXPECT_EQ(d.position, kDrawnPosition);

@@ -16,9 +16,12 @@ TEST(DoraKinds, FollowTheIndicatorWithinItsGroup) {
     int rule4;
     const char* dora;
   } rows[] = {
-      {"next", "3m", 2, "4m"},          {"nine wraps to one", "9p", 2, "1p"},
-      {"north wraps to east", "4z", 2, "1z"}, {"red wraps to white", "7z", 2, "5z"},
-      {"white to green", "5z", 2, "6z"}, {"red five indicator", "0s", 2, "6s"},
+      {"next", "3m", 2, "4m"},
+      {"nine wraps to one", "9p", 2, "1p"},
+      {"north wraps to east", "4z", 2, "1z"},
+      {"red wraps to white", "7z", 2, "5z"},
+      {"white to green", "5z", 2, "6z"},
+      {"red five indicator", "0s", 2, "6s"},
       {"indicator itself", "9p", 1, "9p"},
   };
   for (const Row& row : rows) {

@@ -43,14 +43,11 @@ TEST(KeepScore, ValuesFollowTheShapesTheRemainingTilesCouldBecome) {
     const char* tile;
     int score;
   } rows[] = {
-      {"3m", 5 + 15 + 8},       // 3-5-7 spaced; 3-5 with 4m unseen
-      {"5m", 10 + 15 + 8 + 8},  // both gaps
-      {"7m", 5 + 15 + 8},
-      {"4p", 10 + 20 + 10},  // next to 5p, which is a pair
-      {"5p", 10 + 20 + 10},
-      {"8p", 1 + 2},  // 8-9 with 7p unseen
-      {"9p", 1 + 2},
-      {"1s", 1},
+      {"3m", 5 + 15 + 8},                             // 3-5-7 spaced; 3-5 with 4m unseen
+      {"5m", 10 + 15 + 8 + 8},                        // both gaps
+      {"7m", 5 + 15 + 8},      {"4p", 10 + 20 + 10},  // next to 5p, which is a pair
+      {"5p", 10 + 20 + 10},    {"8p", 1 + 2},         // 8-9 with 7p unseen
+      {"9p", 1 + 2},           {"1s", 1},
       {"2m", kNotHeldScore},
   };
   for (const Row& row : rows) {
