@@ -92,6 +92,7 @@ bool CheckTsumo(TableState& state, WinEvaluator& evaluator) {
 void ClearWinOutputs(TableState& state, int seat) {
   const std::size_t s = Index(seat);
   state.yakuList[s].fill(0);
+  state.yakuLines[s] = {};
   state.yakuhaiCount[s] = 0;
   state.doraCount[s] = 0;
   state.uraCount[s] = 0;
