@@ -25,6 +25,7 @@ void Table::ClearCallResponses() {
   s.mayPon = {};
   s.mayKan = {};
   s.callOption = {};
+  s.chiSelecting = s.kanSelecting = 0;
 }
 
 bool Table::DecideResponses() {
