@@ -19,6 +19,14 @@ class Money {
   // Whole points, truncated toward zero.
   constexpr std::int64_t WholePoints() const { return units_ / kScale; }
   constexpr bool IsWhole() const { return units_ % kScale == 0; }
+  // The nearest whole number of points, a half going to the even one.
+  constexpr std::int64_t RoundToWhole() const {
+    std::int64_t whole = units_ / kScale;
+    const std::int64_t rest = units_ % kScale;  // same sign as units_
+    const std::int64_t twice = 2 * (rest < 0 ? -rest : rest);
+    if (twice > kScale || (twice == kScale && whole % 2 != 0)) whole += units_ < 0 ? -1 : 1;
+    return whole;
+  }
 
   // The one rounding rule of the game: divide by 100, add 0.9, truncate,
   // multiply by 100. "Truncate" is taken downward (the integer part toward

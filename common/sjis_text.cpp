@@ -64,6 +64,16 @@ std::optional<std::string> FromShiftJis(std::string_view sjis) { return Convert(
 
 bool IsShiftJisText(std::string_view utf8) { return ToShiftJis(utf8).has_value(); }
 
+std::string ToShiftJisReplacing(std::string_view utf8) {
+  if (auto whole = ToShiftJis(utf8)) return *whole;
+  std::string out;
+  for (const Glyph& g : Glyphs(utf8)) {
+    auto one = ToShiftJis(g.utf8);
+    out += one ? *one : std::string("?");
+  }
+  return out;
+}
+
 int ByteLength(std::string_view utf8) {
   if (auto sjis = ToShiftJis(utf8)) return static_cast<int>(sjis->size());
   int total = 0;

@@ -12,6 +12,9 @@ namespace mj {
 std::optional<std::string> ToShiftJis(std::string_view utf8);
 // CP932 bytes -> UTF-8; nullopt on bytes that are not CP932.
 std::optional<std::string> FromShiftJis(std::string_view sjis);
+// UTF-8 -> CP932, every character without a CP932 form written as '?':
+// for files that must be written even when a name slipped through.
+std::string ToShiftJisReplacing(std::string_view utf8);
 // True when every character of the text can be written in CP932.
 bool IsShiftJisText(std::string_view utf8);
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "engine/game_over.h"
+#include "engine/game_record.h"
+#include "engine/state/record_events.h"
 #include "engine/sound_effects.h"
 #include "engine/table.h"
 #include "engine/wall.h"
@@ -59,16 +61,18 @@ void Table::SettleAndReport(int seat) {
   }
   const hand::SettlementReport report = hand::SettleHand(s, seat, ports_.evaluator, ports_.records);
   if (Stop(report.status, report.message)) return;
+  Emit([&](GameEvents& e) { e.Settled(s, seat); });
+  if (s.isMaster && recordFile_.IsOpen()) {
+    recordFile_.Append(FormatSettlementRecord(s, seat), ports_.dialogs);
+    for (int k = 1; k <= kSeats; ++k) s.scoresAtHandStart[static_cast<std::size_t>(k)] = s.players[static_cast<std::size_t>(k)].score;
+  }
   if (report.sound != 0) ports_.sounds.Play(report.sound);
   ports_.view.HandSettled(seat);
 
   // Experience and the local yaku each new level brings.
   const int gain = s.shownExperience;
   if (s.mode.isLanGame || seat != 1 || s.players[1].isCpu || gain <= 0) return;
-  StatsDelta delta;
-  delta.userCode = s.players[1].userCode;
-  delta.experience = gain;
-  if (s.isMaster && Stop(ports_.records.AddUserStats(delta), kUserUpdateFailed)) return;
+  if (s.isMaster && Stop(ports_.records.AddUserStats(ExperienceDelta(s.players[1], gain)), kUserUpdateFailed)) return;
   Player& human = s.players[1];
   int level = human.experience / 100;
   human.experience += gain;
@@ -93,12 +97,12 @@ void Table::EndHand(int winner, bool isWin) {
   TableState& s = state_;
   const HandEnd entry{s.handNumber, s.dealerSeat, winner, isWin};
   HandEnd end = entry;
+  if (s.isMaster && s.recordEnabled) recordFile_.Append(FormatHandRecord(s), ports_.dialogs);
+  Emit([&](GameEvents& e) { e.HandEnded(s); });
   ports_.view.HandEnding();
   if (s.isMaster && s.mode.statsEnabled) {
     for (int seat = 1; seat <= kSeats; ++seat) {
-      StatsDelta delta;
-      delta.userCode = s.players[static_cast<std::size_t>(seat)].userCode;
-      delta.hands = 1;
+      const StatsDelta delta = HandEndedDelta(s.players[static_cast<std::size_t>(seat)]);
       if (Stop(ports_.records.AddUserStats(delta), kUserUpdateFailed)) return;
     }
   }

@@ -1,6 +1,5 @@
 #include "engine/final_result.h"
 
-#include <cmath>
 
 namespace mj::engine {
 
@@ -69,25 +68,6 @@ FinalResult ComputeFinalResult(const TableState& state) {
     }
   }
   return result;
-}
-
-float RatingChange(const TableState& state, const FinalResult& result, int seat) {
-  const auto i = static_cast<std::size_t>(seat);
-  const Player& player = state.players[i];
-  if (player.isCpu) return 0.0f;
-  int sameScore = 0;
-  float others = 0.0f;
-  for (int k = 1; k <= kSeats; ++k) {
-    const auto j = static_cast<std::size_t>(k);
-    sameScore += state.players[j].score == player.score;
-    if (k != seat) others += state.players[j].rating;
-  }
-  static constexpr float kBase[5][5] = {
-      {0, 0, 0, 0, 0}, {0, 6.0f, 4.0f, 2.0f, 0.0f}, {0, 2.0f, 0.0f, -2.0f, 0}, {0, -2.0f, -4.0f, 0, 0}, {0, -6.0f, 0, 0, 0}};
-  float change = kBase[result.placement[i]][sameScore] + (others / 3.0f - player.rating) / 300.0f;
-  if (player.gamesPlayed < 400) change *= 1.0f + static_cast<float>(400 - player.gamesPlayed) / 100.0f;
-  // nearbyint rounds half to even in the default rounding mode.
-  return static_cast<float>(std::nearbyint(static_cast<double>(change) * 100.0) / 100.0);
 }
 
 }  // namespace mj::engine

@@ -20,8 +20,5 @@ PerSeat<int> YakitoriAmounts(const TableState& state);
 // A score's whole thousands as the final points count them, before -30.
 std::int64_t BaseThousands(Money score);
 FinalResult ComputeFinalResult(const TableState& state);
-// The rating a seat gains or loses, in single precision, rounded half to
-// even to two decimals; 0 for a CPU seat.
-float RatingChange(const TableState& state, const FinalResult& result, int seat);
 
 }  // namespace mj::engine

@@ -1,5 +1,8 @@
 // Opening the table and ending the game.
 #include "engine/final_result.h"
+#include "engine/game_record.h"
+#include "engine/state/rating.h"
+#include "engine/state/record_events.h"
 #include "engine/table.h"
 #include "engine/timing.h"
 #include "rules/rule_values.h"
@@ -8,6 +11,17 @@ namespace mj::engine {
 namespace {
 
 constexpr std::string_view kUserUpdateFailed = "ユーザーマスタの更新処理に失敗しました";
+
+float RatingChangeOf(const TableState& s, int seat) {
+  std::array<Money, 5> scores{};
+  float others = 0.0f;
+  for (int k = 1; k <= kSeats; ++k) {
+    scores[static_cast<std::size_t>(k)] = s.players[static_cast<std::size_t>(k)].score;
+    if (k != seat) others += s.players[static_cast<std::size_t>(k)].rating;
+  }
+  const Player& p = s.players[static_cast<std::size_t>(seat)];
+  return RatingChange(PlaceAmong(scores, seat), others, p.rating, p.gamesPlayed, p.isCpu);
+}
 
 }  // namespace
 
@@ -25,13 +39,15 @@ void Table::OpenTable() {
   s.handNumber = 1;
   s.honba = 0;
   s.depositSticks = 0;
+  recordFile_ = RecordFile(options_.recordPath);
+  recordFile_.Test(ports_.dialogs, true);
+  s.recordPath = recordFile_.Path();
+  keepTenhouLog_ = s.isMaster && recordFile_.IsOpen() && options_.recordOutput;
   s.honbaValue = HonbaValue(s.rules);
   s.stageConditionMet = false;
   if (s.isMaster && s.mode.statsEnabled) {
     for (int seat = 1; seat <= kSeats; ++seat) {
-      StatsDelta delta;
-      delta.userCode = s.players[static_cast<std::size_t>(seat)].userCode;
-      delta.games = 1;
+      const StatsDelta delta = TableOpenedDelta(s.players[static_cast<std::size_t>(seat)]);
       if (Stop(ports_.records.AddUserStats(delta), kUserUpdateFailed)) return;
     }
   }
@@ -45,6 +61,15 @@ void Table::OpenTable() {
   if (s.mode.isLanGame && !s.mode.isLanHost) return;  // a guest waits for the host's first hand
   const Status started = StartHand();
   (void)started;  // a LAN host's failed announcement is the LAN layer's to report
+  if (s.isMaster) recordFile_.Append(FormatRecordHeader(s, ports_.clock.Now()), ports_.dialogs);
+}
+
+void Table::ChangeOptions(TableOptions options) {
+  options_ = std::move(options);
+  if (!state_.mode.isLanGame) state_.stepInterval = static_cast<std::int16_t>(TurnInterval(options_.discardSpeed, false));
+  recordFile_ = RecordFile(options_.recordPath);
+  recordFile_.Test(ports_.dialogs, false);
+  state_.recordPath = recordFile_.Path();
 }
 
 void Table::EndGame() {
@@ -53,23 +78,31 @@ void Table::EndGame() {
   ports_.timers.SetResponseTimer(false);
   finalResult_ = ComputeFinalResult(s);
   gameOver_ = true;
+  Emit([&](GameEvents& e) { e.GameEnded(s, finalResult_); });
+  if (s.isMaster) {
+    recordFile_.Append(FormatResultRecord(s, finalResult_, ports_.clock.Now()), ports_.dialogs);
+    WriteTenhouLog();
+  }
   if (s.isMaster && s.mode.statsEnabled) {
     for (int seat = 1; seat <= kSeats; ++seat) {
       const auto i = static_cast<std::size_t>(seat);
-      StatsDelta delta;
-      delta.userCode = s.players[i].userCode;
-      const int place = finalResult_.placement[i];
-      delta.first = place == 1;
-      delta.second = place == 2;
-      delta.third = place == 3;
-      delta.fourth = place == 4;
-      delta.points = static_cast<std::int32_t>(finalResult_.finalPoints[i].WholePoints());
-      delta.rating = RatingChange(s, finalResult_, seat);
+      const StatsDelta delta = GameEndedDelta(s.players[i], finalResult_.placement[i], finalResult_.finalPoints[i],
+                                              RatingChangeOf(s, seat));
       if (Stop(ports_.records.AddUserStats(delta), kUserUpdateFailed)) return;
     }
   }
   ports_.dialogs.ShowInfo("試合が終了しました");
   ports_.view.GameEnded();
+}
+
+void Table::WriteTenhouLog() {
+  if (!keepTenhouLog_ || !recordFile_.IsOpen()) return;
+  std::string path = recordFile_.Path();
+  const std::size_t dot = path.find_last_of('.');
+  const std::size_t slash = path.find_last_of('/');
+  if (dot != std::string::npos && (slash == std::string::npos || dot > slash)) path.erase(dot);
+  RecordFile json(path + ".json", RecordFile::Encoding::Utf8Lf);
+  json.Append({tenhouLog_.Build(state_, FormatRecordDate(ports_.clock.Now())).dump()}, ports_.dialogs);
 }
 
 }  // namespace mj::engine

@@ -1,6 +1,7 @@
 // The answers to a tile on offer and the window that settles them.
 #include "engine/calls.h"
 #include "engine/claim_priority.h"
+#include "engine/state/record_events.h"
 #include "engine/record_entries.h"
 #include "engine/table.h"
 #include "engine/wall.h"
@@ -138,6 +139,7 @@ void Table::DrawAfterKan() {
   if (draw.flippedSlot != 0) ports_.view.DoraFlipped(draw.flippedSlot);
   const TileCode tile = s.handTiles[static_cast<std::size_t>(seat)][kDrawnPosition];
   RecordDraw(s, seat, tile);
+  Emit([&](GameEvents& e) { e.Drawn(s, seat, tile); });
   ports_.view.TileDrawn(seat, true);
   ports_.view.WallCountChanged();
   s.rinshanChance = true;
@@ -190,12 +192,11 @@ void Table::ApplyBestCall() {
     return;
   }
   if (result.flippedDoraSlot != 0) ports_.view.DoraFlipped(result.flippedDoraSlot);
+  Emit([&](GameEvents& e) { e.Called(s, claim.seat, result); });
   ports_.sounds.Play(result.sound);
   ports_.view.CallMade(claim.seat);
   if (result.firstCall && s.isMaster && s.mode.statsEnabled) {
-    StatsDelta delta;
-    delta.userCode = s.players[static_cast<std::size_t>(claim.seat)].userCode;
-    delta.calls = 1;
+    const StatsDelta delta = FirstCallDelta(s.players[static_cast<std::size_t>(claim.seat)]);
     if (Stop(ports_.records.AddUserStats(delta), "ユーザーマスタの更新処理に失敗しました")) return;
   }
   if (result.kind != kCallKan) {

@@ -3,6 +3,7 @@
 #include "engine/riichi.h"
 #include "engine/seat_check.h"
 #include "engine/sound_effects.h"
+#include "engine/state/record_events.h"
 #include "engine/table.h"
 
 namespace mj::engine {
@@ -43,10 +44,7 @@ bool Table::FinishRiichi(int seat) {
   TableState& s = state_;
   FixRiichi(s, seat);
   if (!s.isMaster || !s.mode.statsEnabled) return true;
-  StatsDelta delta;
-  delta.userCode = s.players[static_cast<std::size_t>(seat)].userCode;
-  delta.riichis = 1;
-  return !Stop(ports_.records.AddUserStats(delta), kUserUpdateFailed);
+  return !Stop(ports_.records.AddUserStats(RiichiDelta(s.players[static_cast<std::size_t>(seat)])), kUserUpdateFailed);
 }
 
 }  // namespace mj::engine

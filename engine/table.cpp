@@ -54,6 +54,7 @@ Status Table::StartHand() {
     }
   }
   ports_.view.HandsDealt();
+  Emit([&](GameEvents& e) { e.HandStarted(s); });
 
   if (s.mode.isLanGame && s.mode.isLanHost && ports_.lan != nullptr) {
     ++lanHandSerial_;

@@ -11,7 +11,10 @@
 #include "common/dialogs.h"
 #include "common/random_source.h"
 #include "engine/final_result.h"
+#include "engine/game_events.h"
 #include "engine/ports.h"
+#include "engine/record_file.h"
+#include "engine/tenhou_log.h"
 #include "engine/seat_controller.h"
 #include "engine/state/records_port.h"
 #include "engine/state/table_state.h"
@@ -53,6 +56,10 @@ class Table {
   bool IsStopped() const { return stopped_; }
 
   void SetSeatController(int seat, SeatController& controller) { seats_[static_cast<std::size_t>(seat)] = &controller; }
+  // Something that follows every move (a log beyond the text record).
+  void SetEvents(GameEvents& events) { events_ = &events; }
+  // The options changed from the table's menu: speed and record path again.
+  void ChangeOptions(TableOptions options);
 
   // The next hand is dealt from this wall instead of a new one: a LAN
   // guest's copy of the host's wall (already turned to this client), or a
@@ -135,6 +142,13 @@ class Table {
   void SettleAndReport(int seat);
   void RotateDealer();
   void EndGame();
+  void WriteTenhouLog();
+  // Every event goes to the game's own log (when kept) and to the watcher.
+  template <class Event>
+  void Emit(Event&& event) {
+    if (keepTenhouLog_) event(static_cast<GameEvents&>(tenhouLog_));
+    event(*events_);
+  }
   bool WaitingForSeat1() const;
   bool Seat1ToMove() const;
   enum class DiscardCheck { Allowed, Ignored, KuikaeBanned };
@@ -150,6 +164,11 @@ class Table {
   TableOptions options_;
   TableState state_;
   PerSeat<SeatController*> seats_{};
+  GameEvents noEvents_;
+  GameEvents* events_ = &noEvents_;
+  RecordFile recordFile_;
+  TenhouLog tenhouLog_;
+  bool keepTenhouLog_ = false;  // the record is on: the game also goes out as a tenhou.net/6 log
   std::optional<WallMessage> nextWall_;
   std::optional<int> firstDealer_;
   FinalResult finalResult_;

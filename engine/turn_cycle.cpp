@@ -49,6 +49,7 @@ void Table::DrawTile(int seat) {
   s.nextDrawPos = static_cast<std::int16_t>(WallNext(s.nextDrawPos));
   --s.wallRemaining;
   RecordDraw(s, seat, tile);
+  Emit([&](GameEvents& e) { e.Drawn(s, seat, tile); });
   ports_.view.TileDrawn(seat, false);
   ports_.view.WallCountChanged();
 }
@@ -105,6 +106,8 @@ void Table::Discard(int seat, int position) {
   if (s.riichiJustDeclared && !FinishRiichi(seat)) return;
   if (AnySeatInRiichi(s)) AddRiichiSafeTile(s, tile);
   AddRecordEntry(s, std::to_string(seat) + (fromDrawn ? "D" : "d") + TileText(tile));
+  const bool riichiDiscard = s.riichiTurn[k] != 0 && s.riichiTurn[k] == s.riverCount[k];
+  Emit([&](GameEvents& e) { e.Discarded(s, seat, tile, fromDrawn, riichiDiscard); });
   ports_.sounds.Play(kSoundDiscard);
   if (s.pendingKanDora != 0) {
     s.pendingKanDora = 0;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "engine/state/record_events.h"
 #include "hand/chombo_penalty.h"
 #include "hand/draw_evaluation.h"
 #include "hand/scoring.h"
@@ -235,16 +236,8 @@ void Settler::SettleWin(int winner) {
   const Money deposits = s_.collectsDeposits ? Points(1000 * s_.depositSticks) : Money();
   Delta(winner) += deposits;
 
-  StatsDelta won;
-  won.userCode = PlayerAt(winner).userCode;
-  won.wins = 1;
-  if (!tsumo) {
-    StatsDelta dealtIn;
-    dealtIn.userCode = PlayerAt(s_.currentSeat).userCode;
-    dealtIn.dealIns = 1;
-    AddStats(dealtIn);
-  }
-  AddStats(won);
+  if (!tsumo) AddStats(DealInDelta(PlayerAt(s_.currentSeat)));
+  AddStats(WinDelta(PlayerAt(winner)));
   PlayerAt(winner).yakitori = false;
   if (s_.collectsDeposits) s_.depositSticks = 0;
   CheckStageCondition(winner);

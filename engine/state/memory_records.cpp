@@ -4,22 +4,20 @@ namespace mj {
 
 Status MemoryRecords::AddUserStats(const StatsDelta& delta) {
   if (failWrites) return Status::Error(3050, "records are not writable");
-  auto [it, inserted] = users.try_emplace(delta.userCode, delta);
+  auto [it, inserted] = users.try_emplace(delta.code, delta);
   if (inserted) return Status::Ok();
-  StatsDelta& row = it->second;
-  row.games += delta.games;
-  row.hands += delta.hands;
-  row.wins += delta.wins;
-  row.dealIns += delta.dealIns;
-  row.riichis += delta.riichis;
-  row.calls += delta.calls;
-  row.points += delta.points;
-  row.first += delta.first;
-  row.second += delta.second;
-  row.third += delta.third;
-  row.fourth += delta.fourth;
-  row.experience += delta.experience;
-  row.rating += delta.rating;
+  UserStats& row = it->second.amounts;
+  const UserStats& add = delta.amounts;
+  row.games += add.games;
+  row.hands += add.hands;
+  row.wins += add.wins;
+  row.dealIns += add.dealIns;
+  row.riichis += add.riichis;
+  row.calls += add.calls;
+  row.points += add.points;
+  for (std::size_t place = 1; place < row.places.size(); ++place) row.places[place] += add.places[place];
+  row.experience += add.experience;
+  row.rating += add.rating;
   return Status::Ok();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The statistics and yaku counts a game raises. The data file implements
 // this port; tests and tools keep the counts in memory.
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -9,14 +10,28 @@
 
 namespace mj {
 
-// Amounts added to a player's row (a new row starts from them).
+// The counted columns of a user row, 試合数 … 経験値 and 総合雀力.
+struct UserStats {
+  std::int32_t games = 0;       // 試合数
+  std::int32_t hands = 0;       // 局数
+  std::int32_t wins = 0;        // 和了数
+  std::int32_t dealIns = 0;     // 放銃数
+  std::int32_t riichis = 0;     // リーチ数
+  std::int32_t calls = 0;       // 副露数
+  std::int32_t points = 0;      // 点数
+  std::array<std::int32_t, 5> places{};  // [1] 一位 … [4] 四位; [0] unused
+  std::int32_t experience = 0;  // 経験値
+  float rating = 0;             // 総合雀力
+
+  bool operator==(const UserStats&) const = default;
+};
+
+// What AddUserStats adds to a row, or the row it inserts when there is none.
 struct StatsDelta {
-  std::int16_t userCode = 0;
+  std::int16_t code = 0;
   std::string name;
-  std::int16_t humanFlag = 0;  // 人間フラグ as stored: 1 for a CPU character
-  std::int32_t games = 0, hands = 0, wins = 0, dealIns = 0, riichis = 0, calls = 0, points = 0;
-  std::int32_t first = 0, second = 0, third = 0, fourth = 0, experience = 0;
-  float rating = 0;
+  bool isCpu = false;
+  UserStats amounts;
 };
 
 class Records {

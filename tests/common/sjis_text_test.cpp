@@ -31,6 +31,11 @@ TEST(ShiftJis, RoundTripsThroughCp932AndRefusesWhatItCannotHold) {
   EXPECT_TRUE(IsShiftJisText("ABC東"));
 }
 
+TEST(ShiftJis, ReplacingWritesWhatCp932CannotHoldAsQuestionMarks) {
+  EXPECT_EQ(FromShiftJis(ToShiftJisReplacing("名前é😀東")), "名前??東");
+  EXPECT_EQ(ToShiftJisReplacing("abc"), "abc");
+}
+
 TEST(ShiftJis, CutsNeverSplitADoubleByteCharacter) {
   const std::string text = "a東b南";  // bytes: a(1) 東(2,3) b(4) 南(5,6)
   EXPECT_EQ(LeftBytes(text, 1), "a");

@@ -80,14 +80,14 @@ TEST(EndHand, GameEndsAfterTheLastHandWithPlacementsAndRatings) {
   EXPECT_EQ(f.table.Result().finalPoints[1], Money::FromPoints(54));
   EXPECT_EQ(f.view.gamesEnded, 1);
   EXPECT_EQ(f.dialogs.infos.back(), "試合が終了しました");
-  const StatsDelta& human = f.records.users[1];
-  EXPECT_EQ(human.first, 1);
+  const UserStats& human = f.records.users[1].amounts;
+  EXPECT_EQ(human.places[1], 1);
   EXPECT_EQ(human.points, 54);
   EXPECT_EQ(human.games, 1);
   EXPECT_EQ(human.hands, 1);
   // 1st alone: 6.0 + (1500 - 1500) / 300, five times for a first game.
   EXPECT_FLOAT_EQ(human.rating, 30.0f);
-  EXPECT_EQ(f.records.users[1004].rating, 0.0f);  // CPU seats keep their rating
+  EXPECT_EQ(f.records.users[1004].amounts.rating, 0.0f);  // CPU seats keep their rating
 }
 
 TEST(EndHand, FailedStatisticsWriteStopsTheGame) {

@@ -56,7 +56,7 @@ TEST(RiichiDeclaration, TheDeclaringDiscardFixesTheRiichi) {
   EXPECT_FALSE(s.riichiJustDeclared);
   EXPECT_EQ(std::vector<std::string>(s.recordLines.end() - 2, s.recordLines.end()),
             (std::vector<std::string>{"1R", "1D白"}));
-  EXPECT_EQ(t.fixture.records.users[s.players[1].userCode].riichis, 1);
+  EXPECT_EQ(t.fixture.records.users[s.players[1].userCode].amounts.riichis, 1);
   EXPECT_FALSE(t.table().CanPressRiichi());
 }
 

@@ -26,6 +26,15 @@ struct Row {
   std::vector<int> raised;
 };
 
+template <std::size_t N>
+void ExpectRows(const TableState& s, const Row (&rows)[N]) {
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    EXPECT_EQ(SelectionOptionAt(s, row.position), row.option);
+    EXPECT_EQ(RaisedPositions(s, row.position), row.raised);
+  }
+}
+
 TEST(TileSelection, AChiTileRaisesTheTilesItsOptionTakes) {
   const TableState s = ChiChoice();
   ASSERT_EQ(s.chiOptionCount[1], 3);  // 34, 46, 67
@@ -39,11 +48,7 @@ TEST(TileSelection, AChiTileRaisesTheTilesItsOptionTakes) {
       {"an empty position", 14, 0, {}},
       {"outside the hand", 0, 0, {}},
   };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.name);
-    EXPECT_EQ(SelectionOptionAt(s, row.position), row.option);
-    EXPECT_EQ(RaisedPositions(s, row.position), row.raised);
-  }
+  ExpectRows(s, rows);
 }
 
 TEST(TileSelection, AKanTileRaisesEveryTileOfItsKind) {
@@ -56,11 +61,7 @@ TEST(TileSelection, AKanTileRaisesEveryTileOfItsKind) {
       {"a 9p", 7, 2, {4, 5, 6, 7}},
       {"5m: no option", 8, 0, {}},
   };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.name);
-    EXPECT_EQ(SelectionOptionAt(s, row.position), row.option);
-    EXPECT_EQ(RaisedPositions(s, row.position), row.raised);
-  }
+  ExpectRows(s, rows);
 }
 
 TEST(TileSelection, NothingIsRaisedWithoutASelection) {

@@ -58,7 +58,7 @@ TEST(TurnCycle, ExhaustiveDrawAfterTheSeventiethTilePaysNoten) {
   EXPECT_EQ(s.dealerSeat, 1);  // tenpai: the dealer stays
   EXPECT_EQ(s.handNumber, 1);
   EXPECT_EQ(s.honba, 1);
-  for (int seat = 1; seat <= 4; ++seat) EXPECT_EQ(table.fixture.records.users[s.players[static_cast<std::size_t>(seat)].userCode].hands, 1);
+  for (int seat = 1; seat <= 4; ++seat) EXPECT_EQ(table.fixture.records.users[s.players[static_cast<std::size_t>(seat)].userCode].amounts.hands, 1);
 }
 
 TEST(TurnCycle, HandEndsBeforeTheDrawOnAnEmptyWall) {

@@ -79,7 +79,7 @@ TEST(SettleHand, WinPaymentsWithHonbaWaremeAndDeposits) {
     EXPECT_EQ(t.Deltas(), r.deltas);
     EXPECT_EQ(report.sound, r.discarder == 0 ? 6 : 7);
     EXPECT_EQ(t.s.depositSticks, 0);
-    EXPECT_EQ(t.records.users[r.winner].wins, 1);
+    EXPECT_EQ(t.records.users[r.winner].amounts.wins, 1);
   }
 }
 
@@ -115,7 +115,7 @@ TEST(SettleHand, DoubleRonPaysHonbaToEachAndSticksToTheFirst) {
   EXPECT_EQ(t.Deltas(), (Deltas{-1600, 2600, 0, 0}));
   ASSERT_TRUE(t.Run(3).status.ok());
   EXPECT_EQ(t.Deltas(), (Deltas{-1600, 0, 1600, 0}));
-  EXPECT_EQ(t.records.users[1].dealIns, 2);
+  EXPECT_EQ(t.records.users[1].amounts.dealIns, 2);
 }
 
 TEST(SettleHand, LiableSeatPaysTheWholeYakuman) {

@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,8 +17,18 @@ class FakeDialogs final : public Dialogs {
     return answerYes;
   }
   bool AskOpenRiichi() override { return chooseOpenRiichi; }
+  // Answers from textAnswers in order; Cancel once they run out.
+  std::optional<std::string> AskText(std::string_view prompt, std::string_view title,
+                                     std::string_view preset) override {
+    textPrompts.push_back(std::string(title) + "|" + std::string(prompt) + "|" + std::string(preset));
+    if (textAnswers.empty()) return std::nullopt;
+    std::optional<std::string> answer = textAnswers.front();
+    textAnswers.erase(textAnswers.begin());
+    return answer;
+  }
 
-  std::vector<std::string> errors, infos, questions;
+  std::vector<std::string> errors, infos, questions, textPrompts;
+  std::vector<std::optional<std::string>> textAnswers;
   bool answerYes = true;
   bool chooseOpenRiichi = false;
 };

@@ -8,7 +8,8 @@ namespace mj::sim {
 const char* const kUsage =
     "usage: tsubakiya-sim --seed S --deal\n"
     "       tsubakiya-sim --games N --seed S [--rules <58 rule digits>] [--data <file>]\n"
-    "                     [--wall <wall message>] [--hands-log <file>] [--human-bot]\n";
+    "                     [--wall <wall message>] [--hands-log <file>] [--record <file>]\n"
+    "                     [--human-bot]\n";
 
 namespace {
 
@@ -63,6 +64,8 @@ Result<SimOptions> ParseSimOptions(const std::vector<std::string>& args) {
       options.wall = *wall;
     } else if (flag == "--hands-log") {
       options.handsLog = *text;
+    } else if (flag == "--record") {
+      options.record = *text;
     } else {
       return Status::Error(2, "unknown argument '" + flag + "'");
     }

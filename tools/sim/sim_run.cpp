@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <memory>
 
 #include "common/clock.h"
 #include "common/random_source.h"
@@ -13,6 +14,8 @@
 #include "hand/win_evaluation.h"
 #include "hand/yaku_codes.h"
 #include "rules/rule_values.h"
+#include "store/data_store.h"
+#include "store/data_store_records.h"
 
 namespace mj::sim {
 namespace {
@@ -133,10 +136,18 @@ bool PlayGame(const SimOptions& options, int game, SimSummary& summary, Digest& 
   engine::ManualTimers timers;
   engine::SilentSounds sounds;
   SilentDialogs dialogs;
-  MemoryRecords records;
+  MemoryRecords memory;
+  std::unique_ptr<store::DataStore> store;
+  std::unique_ptr<store::DataStoreRecords> fileRecords;
+  if (!options.dataPath.empty()) {
+    store = std::make_unique<store::DataStore>(options.dataPath, dialogs);
+    fileRecords = std::make_unique<store::DataStoreRecords>(*store);
+  }
+  Records& records = fileRecords ? static_cast<Records&>(*fileRecords) : memory;
   hand::StandardWinEvaluator evaluator;
   engine::TableOptions tableOptions;
   tableOptions.recordOutput = true;  // the action entries feed the digest
+  tableOptions.recordPath = options.record;
   Observer observer(summary, digest, log, game);
   engine::Table table({observer, timers, sounds, dialogs, random, clock, records, evaluator}, tableOptions);
   observer.Attach(table.State());

@@ -1,0 +1,5 @@
+mj_add_benchmark(mj_store_bench ${CMAKE_CURRENT_LIST_DIR}/store_bench.cpp)
+target_link_libraries(mj_store_bench PRIVATE mj_store)
+get_target_property(shipped_data_file mj_data_file SHIPPED_FILE)
+target_compile_definitions(mj_store_bench PRIVATE TSUBAKIYA_SHIPPED_DATA_FILE="${shipped_data_file}")
+add_dependencies(mj_store_bench mj_data_file)
