@@ -8,10 +8,7 @@ namespace mj::engine {
 
 bool Table::WaitingForSeat1() const { return responseOpen_ && state_.callResponse[1] == kAnswerNone && !gameOver_; }
 
-bool Table::CanPressPass() const {
-  const TableState& s = state_;
-  return WaitingForSeat1() && (s.mayChi[1] || s.mayPon[1] || s.mayKan[1] || s.canRon[1]);
-}
+bool Table::CanPressPass() const { return WaitingForSeat1() && HasOption(state_, 1); }
 
 bool Table::CanPressChi() const { return WaitingForSeat1() && CanChi(state_, 1); }
 

@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "engine/sound_effects.h"
+#include "hand/yaku_codes.h"
 #include "tests/engine/human_table.h"
 
 namespace mj::engine {
@@ -15,6 +15,8 @@ using test::WallPlan;
 
 // Seat 1 waits on 5p alone with 断么九.
 constexpr const char* kWaitsOn5p = "234m567m234s678s5p";
+// Eleven kinds of terminals and honours: 九種九牌 on the first draw.
+constexpr const char* kNineKinds = "1m9m1p9p1s9s1z2z3z4z5z2m3m";
 // Three 1m: the fourth drawn makes a concealed kan.
 constexpr const char* kThree1m = "1m1m1m5m8m3p6p9p2s5s8s1z2z";
 
@@ -59,6 +61,8 @@ TEST(HumanActions, EachPredicateLightsItsButton) {
        "無視 立直 卓"},
       {"a ron on seat 2's discard", Plan(2, {"", kWaitsOn5p, kNoWaitHand, kNoWaitHand, kNoWaitHand}, {"", "", "5p"}), nothing,
        "無視 倒牌 卓"},
+      {"nine kinds of terminals and honours on the first draw", Plan(1, {"", kNineKinds}, {"", "6z"}), nothing,
+       "無視 立直 倒牌 卓"},
       {"during a chi selection", Plan(4, {"", "3m4m6m3p6p9p2s5s8s1z2z3z4z", kNoWaitHand, kNoWaitHand, kNoWaitHand}, {"", "", "", "", "5m"}),
        [](Table& t) { t.PressChi(); }, "無視 チー"},
       {"after the answer", Plan(3, {"", "2m5m8m3p6p9p2s5s8s1z2z7z7z", kNoWaitHand, kNoWaitHand, kNoWaitHand}, {"", "", "", "7z"}),
@@ -99,6 +103,14 @@ TEST(HumanActions, AnAnswerWithOneOptionIsCarriedOutAtOnce) {
     EXPECT_EQ(t.State().turnStep, 2);
     EXPECT_EQ(LitButtons(t.table()), row.litAfter);
   }
+}
+
+TEST(HumanActions, NineKindsAreDeclaredWithTheWinButton) {
+  HumanTable t(Plan(1, {"", kNineKinds, kNoWaitHand, kNoWaitHand, kNoWaitHand}, {"", "6z"}));
+  ASSERT_TRUE(TickToSeat1Turn(t));
+  t.table().PressWin();
+  EXPECT_TRUE(t.HandEnded());
+  EXPECT_EQ(t.fixture.view.endings, std::vector<YakuCode>{hand::yaku::kNineTerminals});
 }
 
 TEST(HumanActions, TheTableClickPassesLikeTheButton) {
