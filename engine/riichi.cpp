@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "engine/record_entries.h"
-#include "engine/seat_check.h"
 #include "hand/unseen_count.h"
 #include "hand/waits.h"
 
@@ -11,9 +10,6 @@ namespace mj::engine {
 namespace {
 
 using std::size_t;
-
-constexpr Money kRiichiStake = Money::FromPoints(1000);
-constexpr int kLiveTilesForRiichi = 4;
 
 bool Listed(const TableState& state, TileCode kind) {
   const auto& list = state.riichiSafeTiles;
@@ -36,30 +32,6 @@ bool AnySeatInRiichi(const TableState& state) {
     if (state.InRiichi(seat)) return true;
   }
   return false;
-}
-
-bool RiichiDeclarationPending(const TableState& state, int seat) {
-  return state.riichiJustDeclared && state.currentSeat == seat;
-}
-
-bool InOpenRiichi(const TableState& state, int seat) {
-  return state.openRiichi[static_cast<size_t>(seat)] && state.InRiichi(seat);
-}
-
-bool RiichiAllowed(const TableState& state, int seat) {
-  if (!IsSeat(seat)) return false;
-  const auto s = static_cast<size_t>(seat);
-  if (state.currentSeat != seat || state.handTiles[s][kDrawnPosition] == 0) return false;
-  if (state.InRiichi(seat) || RiichiDeclarationPending(state, seat) || state.hasCalled[s]) return false;
-  if (state.wallRemaining < kLiveTilesForRiichi) return false;
-  for (int other = 1; other <= kSeats; ++other) {
-    if (other != seat && InOpenRiichi(state, other)) return false;
-  }
-  return state.rules[9] == 0 || state.players[s].score >= kRiichiStake;
-}
-
-bool OpenRiichiAvailable(const TableState& state, int seat) {
-  return IsSeat(seat) && state.rules.LocalYakuOn(kOpenRiichiYaku) && state.riverCount[static_cast<size_t>(seat)] >= 1;
 }
 
 void PayRiichiStake(TableState& state, int seat) {

@@ -1,6 +1,6 @@
 #include "tools/sim/human_bot.h"
 
-#include "engine/riichi.h"
+#include "engine/state/riichi_conditions.h"
 #include "engine/tile_selection.h"
 #include "hand/hand_shape.h"
 
@@ -41,7 +41,7 @@ bool HumanBot::ActOnce() {
   } else if (t.CanPressPass()) {
     t.PressPass();
     ++counts_.passes;
-  } else if (t.CanPressRiichi() && !engine::RiichiDeclarationPending(s, 1) && ReadyDiscard() != 0) {
+  } else if (t.CanPressRiichi() && !RiichiDeclarationPending(s, 1) && ReadyDiscard() != 0) {
     // Declared, taken back and declared again: the take-back runs as often.
     t.PressRiichi();
     t.PressRiichi();
