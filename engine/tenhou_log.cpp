@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "hand/win_payments.h"
 #include "hand/yaku_codes.h"
 #include "hand/yaku_tables.h"
 #include "hand/yaku_values.h"
@@ -77,9 +78,9 @@ std::string PointText(const TableState& s, int winner, bool tsumo) {
                                          : limit;
   const Money p = s.handPoints;
   if (!tsumo) return head + std::to_string(p.WholePoints()) + "点";
-  if (winner == s.dealerSeat) return head + std::to_string((p / 3).RoundUpTo100().WholePoints()) + "点∀";
-  return head + std::to_string((p / 4).RoundUpTo100().WholePoints()) + "-" +
-         std::to_string((p / 2).RoundUpTo100().WholePoints()) + "点";
+  if (winner == s.dealerSeat) return head + std::to_string(hand::TsumoShare(p, true, false).WholePoints()) + "点∀";
+  return head + std::to_string(hand::TsumoShare(p, false, false).WholePoints()) + "-" +
+         std::to_string(hand::TsumoShare(p, false, true).WholePoints()) + "点";
 }
 
 const char* DrawName(YakuCode code) {

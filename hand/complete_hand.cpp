@@ -4,6 +4,6 @@
 
 namespace mj::hand {
 
-bool IsCompleteHand(const TableState& state, int seat) { return IsCompleteShape(HandShapeOf(state, seat)); }
+bool IsCompleteHand(const TableState& state, int seat) { return IsCompleteAt(state, seat); }
 
 }  // namespace mj::hand

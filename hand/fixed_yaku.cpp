@@ -66,6 +66,7 @@ void FixedYakuTest::ReadCompletions() {
 }
 
 bool FixedYakuTest::HoldsOn(YakuCode code, const Completion& completion) const {
+  const SetCensus sets = CensusOf(completion.sets);
   TileCounts counts = base_;
   ++counts[Index(completion.kind)];
   const std::size_t s = Index(seat_);
@@ -77,9 +78,9 @@ bool FixedYakuTest::HoldsOn(YakuCode code, const Completion& completion) const {
     case yaku::kShousangen: return IsLittleDragons(counts) || IsBigDragons(counts);
     case yaku::kSankantsu: return true;  // kans are declared before any winning tile
     case yaku::kIttsu:
-      return HasIttsu(completion.sets, 0) || HasIttsu(completion.sets, 1) || HasIttsu(completion.sets, 2);
-    case yaku::kSanshoku: return SanshokuSequenceNumber(completion.sets) != 0;
-    case yaku::kSanshokuDoukou: return SanshokuTripletNumber(completion.sets) != 0;
+      return HasIttsu(sets, 0) || HasIttsu(sets, 1) || HasIttsu(sets, 2);
+    case yaku::kSanshoku: return SanshokuSequenceNumber(sets) != 0;
+    case yaku::kSanshokuDoukou: return SanshokuTripletNumber(sets) != 0;
     default: return false;  // the local yaku that need the test add their own cases here
   }
 }

@@ -7,6 +7,7 @@
 
 namespace mj::hand {
 
+// counts is always concealed plus what meldCount melds add.
 struct HandShape {
   TileCounts concealed{};  // the concealed tiles
   TileCounts counts{};     // tileCounts: concealed plus melds, a kan as 3
@@ -27,6 +28,11 @@ bool IsCompleteShape(const HandShape& shape);
 // Every kind that makes the thirteen-tile shape complete, ascending. A kind
 // the hand already holds four times is not left out.
 KindList WaitingKindsOf(const HandShape& shape);
+
+// The same two tests straight from the seat's rows (positions 1-14, and
+// 1-13 with the drawn position as the test slot), without building a shape.
+bool IsCompleteAt(const TableState& state, int seat);
+KindList WaitingKindsAt(const TableState& state, int seat);
 
 // The two special shapes, on tileCounts.
 // Every terminal and honour kind held, one of them twice.

@@ -7,6 +7,7 @@
 #include "hand/chombo_penalty.h"
 #include "hand/draw_evaluation.h"
 #include "hand/scoring.h"
+#include "hand/win_payments.h"
 #include "hand/yaku_codes.h"
 #include "hand/yaku_tables.h"
 
@@ -256,9 +257,7 @@ void Settler::PayTsumo(int winner, Money hand, Money honba, const PerSeat<bool>&
       if (!liable[static_cast<std::size_t>(payer)]) continue;
       pays = (wareme ? hand * factor : hand) + honba;
     } else {
-      Money share = winner == s_.dealerSeat ? (hand / 3).RoundUpTo100()
-                    : payer == s_.dealerSeat ? (hand / 2).RoundUpTo100()
-                                             : (hand / 4).RoundUpTo100();
+      Money share = TsumoShare(hand, winner == s_.dealerSeat, payer == s_.dealerSeat);
       if (wareme) share *= factor;
       pays = share + honba / 3;
     }

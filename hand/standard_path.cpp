@@ -8,7 +8,7 @@ namespace {
 
 // 純全帯; else 混老頭; else 全帯.
 void AddTerminalGroups(WinContext& ctx) {
-  const DecompSets& sets = ctx.state.decompSets;
+  const SetCensus& sets = ctx.sets;
   const TileCode pair = ctx.state.decompPair;
   if (IsTerminal(pair) && AllTerminalSets(sets, false)) {
     ctx.Add(yaku::kJunchan);
@@ -23,10 +23,10 @@ void AddTerminalGroups(WinContext& ctx) {
 }
 
 void AddSetYaku(WinContext& ctx, bool ryanpeikou) {
-  const DecompSets& sets = ctx.state.decompSets;
+  const SetCensus& sets = ctx.sets;
   if (ctx.KanCount() == 3) ctx.AddMarked(yaku::kSankantsu);
   if (!ryanpeikou && ConcealedTripletCount(ctx) == 3) ctx.Add(yaku::kSanankou);
-  if (TripletSetCount(sets) == 4) ctx.Add(yaku::kToitoi);
+  if (sets.triplets == 4) ctx.Add(yaku::kToitoi);
   if (IsLittleDragons(ctx.counts)) ctx.AddMarked(yaku::kShousangen);
   for (int suit = 0; suit < 3; ++suit) {
     if (HasIttsu(sets, suit)) ctx.AddMarked(yaku::kIttsu);
@@ -39,7 +39,7 @@ void AddSetYaku(WinContext& ctx, bool ryanpeikou) {
     ctx.AddMarked(yaku::kSanshokuDoukou);
     LocalYakuHook(ctx, LocalYakuStep::SanshokuDoukou);
   }
-  if (ctx.closed && !ryanpeikou && HasEqualSequences(sets)) ctx.Add(yaku::kIipeikou);
+  if (ctx.closed && !ryanpeikou && sets.equalSequences) ctx.Add(yaku::kIipeikou);
 }
 
 // 嶺上開花, 槍槓, 海底撈月 / 河底撈魚.
@@ -70,6 +70,7 @@ void AddValueTriplets(WinContext& ctx) {
 }  // namespace
 
 void EvaluateStandardPath(WinContext& ctx) {
+  ctx.sets = CensusOf(ctx.state.decompSets);
   AddOpeningYaku(ctx, false);
   if (ctx.tsumo) LocalYakuHook(ctx, LocalYakuStep::StandardOpening);
   AddStandardYakuman(ctx);
@@ -88,7 +89,10 @@ void EvaluateStandardPath(WinContext& ctx) {
   LocalYakuHook(ctx, LocalYakuStep::OpenMelds);
   if (!AnyKind(ctx.present, kTerminalHonourMask) && (ctx.closed || ctx.rules[14] != 0)) ctx.Add(yaku::kTanyao);
   AddSpecialWinYaku(ctx);
-  if (ctx.closed && (ctx.tsumo ? ctx.rules[13] == 1 : true) && IsPinfuShape(ctx.state, ctx.seat)) ctx.Add(yaku::kPinfu);
+  // 平和 goes with the reading the hand is scored by: a hand read as triplets
+  // gets neither the 平和 of a sequence reading nor its fixed fu.
+  const bool pinfuAllowed = ctx.closed && (!ctx.tsumo || ctx.rules[13] == 1) && ctx.sets.triplets == 0;
+  if (pinfuAllowed && IsPinfuShape(ctx.state, ctx.seat)) ctx.Add(yaku::kPinfu);
   if (ctx.closed && ctx.tsumo) ctx.Add(yaku::kMenzenTsumo);
   AddValueTriplets(ctx);
   AddDoraYaku(ctx);

@@ -13,19 +13,17 @@ constexpr std::size_t Index(int i) { return static_cast<std::size_t>(i); }
 constexpr int kMaxSets = 4;
 
 // The four passes on one suit, exactly as the searches run them there.
-bool SequencesAscending(SuitCounts& c) {
+void SequencesAscending(SuitCounts& c) {
   for (int n = 0; n < 7; ++n) {
     const int take = std::min({c[Index(n)], c[Index(n + 1)], c[Index(n + 2)]});
     for (int i = n; i < n + 3; ++i) c[Index(i)] -= take;
   }
-  return true;
 }
-bool SequencesDescending(SuitCounts& c) {
+void SequencesDescending(SuitCounts& c) {
   for (int top = 8; top >= 2; --top) {
     const int take = std::min({c[Index(top)], c[Index(top - 1)], c[Index(top - 2)]});
     for (int i = top - 2; i <= top; ++i) c[Index(i)] -= take;
   }
-  return true;
 }
 // One triplet of each kind held three times or more.
 void Triplets(SuitCounts& c) {
@@ -37,22 +35,22 @@ bool Empty(const SuitCounts& c) {
   return std::all_of(c.begin(), c.end(), [](int n) { return n == 0; });
 }
 
+// Bits 0-3: triplets first ascending and descending, sequences first
+// ascending and descending. Once the triplets are out, taking sequences
+// greedily from either end succeeds on exactly the same tiles, so the two
+// triplets-first passes always agree.
 PassBits SetsOnlyPasses(const SuitCounts& counts) {
-  PassBits bits = 0;
-  for (int pass = 0; pass < 4; ++pass) {
-    SuitCounts c = counts;
-    const bool ascending = pass % 2 == 0;
-    const bool tripletsFirst = pass < 2;
-    if (tripletsFirst) Triplets(c);
-    if (ascending) {
-      SequencesAscending(c);
-    } else {
-      SequencesDescending(c);
-    }
-    if (!tripletsFirst) Triplets(c);
-    if (Empty(c)) bits = static_cast<PassBits>(bits | (1u << pass));
-  }
-  return bits;
+  SuitCounts tripletsFirst = counts;
+  Triplets(tripletsFirst);
+  SequencesAscending(tripletsFirst);
+  SuitCounts ascending = counts;
+  SequencesAscending(ascending);
+  Triplets(ascending);
+  SuitCounts descending = counts;
+  SequencesDescending(descending);
+  Triplets(descending);
+  return static_cast<PassBits>((Empty(tripletsFirst) ? 0b0011 : 0) | (Empty(ascending) ? 0b0100 : 0) |
+                               (Empty(descending) ? 0b1000 : 0));
 }
 
 PassBits PassesOf(const SuitCounts& counts) {
@@ -114,17 +112,47 @@ int Key(const SuitCounts& c, int base) {
   return key;
 }
 
+PassBits HonoursOf(const std::int8_t* counts7) {
+  int size = 0;
+  int odd = 0;
+  int pairs = 0;
+  for (int i = 0; i < 7; ++i) {
+    const int n = counts7[i];
+    size += n;
+    odd += n != 0 && n != 3;
+    pairs += n == 2 || n == 5;
+  }
+  if (size % 3 == 2) return odd == 1 && pairs == 1 ? static_cast<PassBits>(kAllPasses << 4) : 0;
+  return odd == 0 ? kAllPasses : 0;
+}
+
 struct Tables {
   std::vector<PassBits> byKey5 = std::vector<PassBits>(Index(kPow5[9]), 0);
   std::vector<std::pair<int, PassBits>> withFive;  // sorted by base-6 key
+  std::vector<PassBits> honours = std::vector<PassBits>(Index(kPow5[7]), 0);
 
   Tables() {
-    ForEachSplittableSuit(4, [this](const SuitCounts& c) { byKey5[Index(Key(c, 5))] = PassesOf(c); });
-    ForEachSplittableSuit(5, [this](const SuitCounts& c) {
-      if (std::find(c.begin(), c.end(), 5) != c.end()) withFive.emplace_back(Key(c, 6), PassesOf(c));
+    // Many set lists give the same counts: each is worked out once.
+    std::vector<bool> done(byKey5.size());
+    std::vector<std::pair<int, SuitCounts>> fives;
+    ForEachSplittableSuit(5, [&](const SuitCounts& c) {
+      if (std::find(c.begin(), c.end(), 5) != c.end()) {
+        fives.emplace_back(Key(c, 6), c);
+        return;
+      }
+      const auto key = Index(Key(c, 5));
+      if (done[key]) return;
+      done[key] = true;
+      byKey5[key] = PassesOf(c);
     });
-    std::sort(withFive.begin(), withFive.end());
-    withFive.erase(std::unique(withFive.begin(), withFive.end()), withFive.end());
+    std::sort(fives.begin(), fives.end());
+    fives.erase(std::unique(fives.begin(), fives.end()), fives.end());
+    for (const auto& [key, c] : fives) withFive.emplace_back(key, PassesOf(c));
+    for (int key = 0; key < kPow5[7]; ++key) {
+      std::array<std::int8_t, 7> c{};
+      for (int i = 0, rest = key; i < 7; ++i, rest /= 5) c[Index(i)] = static_cast<std::int8_t>(rest % 5);
+      honours[Index(key)] = HonoursOf(c.data());
+    }
   }
 };
 
@@ -135,19 +163,27 @@ const Tables& TheTables() {
 
 }  // namespace
 
-PassBits SuitPasses(int key5) { return TheTables().byKey5[Index(key5)]; }
+const GroupTables& TheGroupTables() {
+  static const GroupTables tables{TheTables().byKey5.data(), TheTables().honours.data()};
+  return tables;
+}
 
-PassBits SuitPassesWithFive(const std::int16_t* counts9) {
+PassBits SuitPassesOfCounts(const std::int8_t* counts9) {
   SuitCounts c{};
+  bool five = false;
   for (int i = 0; i < 9; ++i) {
     if (counts9[i] > 5) return 0;
     c[Index(i)] = counts9[i];
+    five = five || counts9[i] == 5;
   }
+  if (!five) return SuitPasses(Key(c, 5));
   const auto& list = TheTables().withFive;
   const int key = Key(c, 6);
   const auto it = std::lower_bound(list.begin(), list.end(), std::make_pair(key, PassBits{0}));
   return it != list.end() && it->first == key ? it->second : 0;
 }
+
+PassBits HonourPassesOfCounts(const std::int8_t* counts7) { return HonoursOf(counts7); }
 
 void PrepareSuitTables() { TheTables(); }
 

@@ -18,14 +18,14 @@ KindList FirstKinds(const KindList& all) {
 
 }  // namespace
 
-KindList WaitingKinds(const TableState& state, int seat) { return WaitingKindsOf(WaitShapeOf(state, seat)); }
+KindList WaitingKinds(const TableState& state, int seat) { return WaitingKindsAt(state, seat); }
 
 bool KanKeepsWaits(const TableState& state, int seat, TileCode kind) {
   if (!state.InRiichi(seat)) return true;
+  // The riichi hand is fixed: only the drawn tile can make the fourth.
+  if (TileKind(state.handTiles[static_cast<std::size_t>(seat)][kDrawnPosition]) != TileKind(kind)) return false;
   const KindList before = FirstKinds(WaitingKinds(state, seat));
 
-  // After the kan the hand is every concealed tile but the four, the drawn
-  // tile included when it is not one of them (it takes a freed position).
   HandShape after = HandShapeOf(state, seat);
   const auto k = static_cast<std::size_t>(TileKind(kind));
   after.counts[k] = static_cast<std::int16_t>(after.counts[k] - after.concealed[k] + 3);

@@ -11,7 +11,8 @@ namespace mj::hand {
 KindList WaitingKinds(const TableState& state, int seat);
 
 // A seat not in riichi may always kan. A riichi seat may make the concealed
-// kan of the kind only when its waits stay exactly the same.
+// kan of the kind only with its drawn tile and only when its waits stay
+// exactly the same.
 bool KanKeepsWaits(const TableState& state, int seat, TileCode kind);
 
 }  // namespace mj::hand

@@ -24,6 +24,7 @@ struct WinContext {
   TileCode win;       // the winning tile's kind
   int redFives;
   bool localYakuOn;   // some local yaku can apply; the hooks are skipped otherwise
+  SetCensus sets;     // of decompSets, on the standard path
   YakuRow& list;
   std::size_t size = 0;
 

@@ -1,6 +1,7 @@
 #include "hand/yaku_checks.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstddef>
 
 namespace mj::hand {
@@ -10,29 +11,16 @@ constexpr std::size_t Index(int i) { return static_cast<std::size_t>(i); }
 
 std::int16_t CountOf(const TileCounts& counts, int kind) { return counts[Index(kind)]; }
 
-bool HasSequence(const DecompSets& sets, TileCode first) {
-  for (int i = 1; i <= 4; ++i) {
-    const DecompSet& set = sets[Index(i)];
-    if (IsSequenceSet(set) && set[1] == first) return true;
-  }
-  return false;
+// Bit n set when the kinds n, n + 9 and n + 18 are all in the mask.
+KindMask ThreeSuits(KindMask kinds) { return kinds & (kinds >> 9) & (kinds >> 18); }
+
+int LowestNumber(KindMask numbers, int highest) {
+  const KindMask inRange = numbers & KindRange(1, static_cast<TileCode>(highest));
+  return inRange == 0 ? 0 : std::countr_zero(inRange);
 }
 
-bool HasTriplet(const DecompSets& sets, TileCode kind) {
-  for (int i = 1; i <= 4; ++i) {
-    const DecompSet& set = sets[Index(i)];
-    if (IsTripletSet(set) && set[1] == kind) return true;
-  }
-  return false;
-}
-
-bool IsTerminalSet(const DecompSet& set, bool honoursAllowed) {
-  if (IsSequenceSet(set)) {
-    const int low = SuitNumber(set[1]);
-    return low == 1 || low == 7;
-  }
-  return IsTerminal(set[1]) || (honoursAllowed && IsHonor(set[1]));
-}
+constexpr KindMask kTerminalStarts =
+    KindBit(1) | KindBit(7) | KindBit(10) | KindBit(16) | KindBit(19) | KindBit(25);
 
 }  // namespace
 
@@ -52,53 +40,31 @@ bool SlotsHoldKind(const KindSlots& slots, TileCode kind) {
   return false;
 }
 
-int TripletSetCount(const DecompSets& sets) {
-  int triplets = 0;
-  for (int i = 1; i <= 4; ++i) triplets += IsTripletSet(sets[Index(i)]) ? 1 : 0;
-  return triplets;
-}
-
-bool HasIttsu(const DecompSets& sets, int suit) {
-  const auto base = static_cast<TileCode>(9 * suit);
-  return HasSequence(sets, static_cast<TileCode>(base + 1)) && HasSequence(sets, static_cast<TileCode>(base + 4)) &&
-         HasSequence(sets, static_cast<TileCode>(base + 7));
-}
-
-int SanshokuSequenceNumber(const DecompSets& sets) {
-  for (int n = 1; n <= 7; ++n) {
-    if (HasSequence(sets, static_cast<TileCode>(n)) && HasSequence(sets, static_cast<TileCode>(n + 9)) &&
-        HasSequence(sets, static_cast<TileCode>(n + 18))) {
-      return n;
-    }
-  }
-  return 0;
-}
-
-int SanshokuTripletNumber(const DecompSets& sets) {
-  for (int n = 1; n <= 9; ++n) {
-    if (HasTriplet(sets, static_cast<TileCode>(n)) && HasTriplet(sets, static_cast<TileCode>(n + 9)) &&
-        HasTriplet(sets, static_cast<TileCode>(n + 18))) {
-      return n;
-    }
-  }
-  return 0;
-}
-
-bool HasEqualSequences(const DecompSets& sets) {
+SetCensus CensusOf(const DecompSets& sets) {
+  SetCensus c;
   for (int i = 1; i <= 4; ++i) {
-    if (!IsSequenceSet(sets[Index(i)])) continue;
-    for (int j = i + 1; j <= 4; ++j) {
-      if (IsSequenceSet(sets[Index(j)]) && sets[Index(j)][1] == sets[Index(i)][1]) return true;
+    const DecompSet& set = sets[Index(i)];
+    if (IsSequenceSet(set)) {
+      const KindMask bit = KindBit(set[1]);
+      if ((c.sequenceStarts & bit) != 0) c.equalSequences = true;
+      c.sequenceStarts |= bit;
+      ++c.sequences;
+    } else if (IsTripletSet(set)) {
+      c.tripletKinds |= KindBit(set[1]);
+      ++c.triplets;
     }
   }
-  return false;
+  return c;
 }
 
-bool AllTerminalSets(const DecompSets& sets, bool honoursAllowed) {
-  for (int i = 1; i <= 4; ++i) {
-    if (!IsTerminalSet(sets[Index(i)], honoursAllowed)) return false;
-  }
-  return true;
+int SanshokuSequenceNumber(const SetCensus& c) { return LowestNumber(ThreeSuits(c.sequenceStarts), 7); }
+
+int SanshokuTripletNumber(const SetCensus& c) { return LowestNumber(ThreeSuits(c.tripletKinds), 9); }
+
+bool AllTerminalSets(const SetCensus& c, bool honoursAllowed) {
+  const KindMask triplets = honoursAllowed ? kTerminalHonourMask : kTerminalMask;
+  return c.triplets + c.sequences == 4 && (c.sequenceStarts & ~kTerminalStarts) == 0 &&
+         (c.tripletKinds & ~triplets) == 0;
 }
 
 bool HasSevenPairCounts(const TileCounts& counts) {

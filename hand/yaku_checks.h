@@ -43,19 +43,30 @@ constexpr bool IsEmptySet(const DecompSet& set) { return set[1] == kNoTile; }
 constexpr bool IsTripletSet(const DecompSet& set) { return set[1] != kNoTile && set[1] == set[2]; }
 constexpr bool IsSequenceSet(const DecompSet& set) { return set[1] != kNoTile && set[1] != set[2]; }
 
-// The number of sets that are triplets or kans.
-int TripletSetCount(const DecompSets& sets);
+// What the yaku read from a decomposition, gathered once: sequences by their
+// lowest kind, triplets and kans by kind.
+struct SetCensus {
+  KindMask sequenceStarts = 0;
+  KindMask tripletKinds = 0;
+  int sequences = 0;
+  int triplets = 0;             // triplets and kans
+  bool equalSequences = false;  // two sets are the same sequence (一盃口)
+};
+
+SetCensus CensusOf(const DecompSets& sets);
+
 // 一気通貫 in the suit (0 characters, 1 circles, 2 bamboo).
-bool HasIttsu(const DecompSets& sets, int suit);
-// The number 1-7 of a 三色同順 (the lowest), 0 when none.
-int SanshokuSequenceNumber(const DecompSets& sets);
-// The number 1-9 of a 三色同刻, 0 when none.
-int SanshokuTripletNumber(const DecompSets& sets);
-// Two sets are the same sequence (一盃口).
-bool HasEqualSequences(const DecompSets& sets);
+constexpr bool HasIttsu(const SetCensus& c, int suit) {
+  const KindMask starts = KindBit(static_cast<TileCode>(9 * suit + 1)) | KindBit(static_cast<TileCode>(9 * suit + 4)) |
+                          KindBit(static_cast<TileCode>(9 * suit + 7));
+  return (c.sequenceStarts & starts) == starts;
+}
+// The lowest number of a 三色同順 (1-7) or of a 三色同刻 (1-9); 0 when none.
+int SanshokuSequenceNumber(const SetCensus& c);
+int SanshokuTripletNumber(const SetCensus& c);
 // Every set is a sequence 1-2-3 or 7-8-9 or a triplet of a terminal (or,
 // when honours are allowed, of an honour).
-bool AllTerminalSets(const DecompSets& sets, bool honoursAllowed);
+bool AllTerminalSets(const SetCensus& c, bool honoursAllowed);
 
 // Kinds with count 2 plus twice the kinds with count 4 number seven (二盃口 counts).
 bool HasSevenPairCounts(const TileCounts& counts);

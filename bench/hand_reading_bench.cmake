@@ -1,0 +1,3 @@
+mj_add_benchmark(hand_reading_bench ${CMAKE_CURRENT_LIST_DIR}/hand_reading_bench.cpp)
+target_link_libraries(hand_reading_bench PRIVATE mj_hand)
+target_include_directories(hand_reading_bench PRIVATE ${PROJECT_SOURCE_DIR})
