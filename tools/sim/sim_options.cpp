@@ -10,7 +10,7 @@ const char* const kUsage =
     "usage: tsubakiya-sim --seed S --deal\n"
     "       tsubakiya-sim --games N --seed S [--rules <58 rule digits>] [--data <file>]\n"
     "                     [--wall <wall message>] [--hands-log <file>] [--record <file>]\n"
-    "                     [--tsumogiri-seats <seats, e.g. 2,3,4>]\n";
+    "                     [--tsumogiri-seats <seats, e.g. 2,3,4>] [--human-bot]\n";
 
 namespace {
 
@@ -51,6 +51,10 @@ Result<SimOptions> ParseSimOptions(const std::vector<std::string>& args) {
     };
     if (flag == "--deal") {
       options.deal = true;
+      continue;
+    }
+    if (flag == "--human-bot") {
+      options.humanBot = true;
       continue;
     }
     Result<std::string> text = value();

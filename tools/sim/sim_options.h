@@ -22,6 +22,7 @@ struct SimOptions {
   std::string handsLog;  // one JSON line per settled hand
   PerSeat<bool> tsumogiriSeats{};  // these seats play passively (as under rule 56); the others are CPUs
   std::string record;    // the game record file; its .json sibling gets the tenhou.net/6 logs
+  bool humanBot = false;  // seat 1 is played through the human's engine calls
 };
 
 extern const char* const kUsage;
