@@ -3,6 +3,7 @@
 #include "cpu/choose_discard.h"
 #include "cpu/decide_riichi.h"
 #include "cpu/open_riichi_waits.h"
+#include "engine/state/riichi_conditions.h"
 
 namespace mj::cpu {
 namespace {
@@ -20,12 +21,6 @@ int LastTilePosition(const TableState& s, int seat) {
   return kDrawnPosition;
 }
 
-bool CanDeclareRiichi(const TableState& s, int seat) {
-  const bool stakeAffordable = s.rules[9] == 0 || s.players[I(seat)].score >= Money::FromPoints(1000);
-  return !s.InRiichi(seat) && !s.hasCalled[I(seat)] && s.wallRemaining >= 4 && stakeAffordable &&
-         !OtherSeatInOpenRiichi(s, seat);
-}
-
 CpuDiscard DecideCpuDiscard(TableState& s, int seat, RandomSource& random) {
   CpuDiscard d;
   if (s.rules[56] == 1 || s.InRiichi(seat)) {
@@ -40,10 +35,9 @@ CpuDiscard DecideCpuDiscard(TableState& s, int seat, RandomSource& random) {
   } else {
     d.position = opinion;
     const std::int16_t plan = s.handPlan[I(seat)];
-    if (CanDeclareRiichi(s, seat)) {
+    if (RiichiAllowed(s, seat)) {
       d.riichi = true;
-      d.openRiichi =
-          s.rules.LocalYakuOn(111) && s.riverCount[I(seat)] >= 1 && random.RandomBetween(0, 99) > kOpenRiichiAbove;
+      d.openRiichi = OpenRiichiAvailable(s, seat) && random.RandomBetween(0, 99) > kOpenRiichiAbove;
     } else if ((s.hasCalled[I(seat)] || s.wallRemaining < 4) && plan >= 1 && plan <= 9) {
       d.position = ChooseDiscard(s, seat, opinion, random);
     }

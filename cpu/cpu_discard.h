@@ -14,11 +14,6 @@ struct CpuDiscard {
 
 CpuDiscard DecideCpuDiscard(TableState& state, int seat, RandomSource& random);
 
-// A seat that is not in riichi may declare it now: a closed hand, at least
-// four tiles left in the wall, the stake affordable under rule 9, and no
-// other seat in open riichi.
-bool CanDeclareRiichi(const TableState& state, int seat);
-
 // The drawn tile, or after a call the last tile of the hand.
 int LastTilePosition(const TableState& state, int seat);
 

@@ -1,14 +1,13 @@
 #include "cpu/open_riichi_waits.h"
 
 #include "cpu/discard_context.h"
+#include "engine/state/riichi_conditions.h"
 #include "hand/hand_shape.h"
 
 namespace mj::cpu {
 namespace {
 
 constexpr std::size_t I(int i) { return static_cast<std::size_t>(i); }
-
-bool InOpenRiichi(const TableState& s, int seat) { return s.InRiichi(seat) && s.openRiichi[I(seat)]; }
 
 }  // namespace
 

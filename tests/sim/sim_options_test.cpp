@@ -32,7 +32,7 @@ TEST(SimOptions, TsumogiriSeatsNameSeatsOneToFour) {
   }
 }
 
-TEST(SimRun, CpuGamesReportWhatEachSeatsWinsBrought) {
+TEST(SimRun, CpuGamesDeclareRiichiAndReportWhatTheirWinsBrought) {
   SimOptions options;
   options.games = 2;
   options.seed = 3;
@@ -40,8 +40,13 @@ TEST(SimRun, CpuGamesReportWhatEachSeatsWinsBrought) {
   EXPECT_EQ(summary.invariantViolations, 0) << summary.violation;
   const nlohmann::ordered_json json = SummaryJson(summary);
   double winValues = 0;
-  for (const auto& seat : json["seats"]) winValues += seat["avg_win_value"].get<double>();
+  double riichiRates = 0;
+  for (const auto& seat : json["seats"]) {
+    winValues += seat["avg_win_value"].get<double>();
+    riichiRates += seat["riichi_rate"].get<double>();
+  }
   EXPECT_GT(winValues, 0);
+  EXPECT_GT(riichiRates, 0);  // the CPUs' riichi requests are declared
   EXPECT_EQ(SummaryJson(RunSimulation(options, nullptr))["digest"], json["digest"]);
 }
 
