@@ -13,14 +13,6 @@ constexpr int kOpenRiichiAbove = 89;  // RandomBetween (0, 99) above this: one r
 
 }  // namespace
 
-int LastTilePosition(const TableState& s, int seat) {
-  const HandRow& hand = s.handTiles[I(seat)];
-  for (int p = kHandPositions; p >= 1; --p) {
-    if (hand[I(p)] != 0) return p;
-  }
-  return kDrawnPosition;
-}
-
 CpuDiscard DecideCpuDiscard(TableState& s, int seat, RandomSource& random) {
   CpuDiscard d;
   if (s.rules[56] == 1 || s.InRiichi(seat)) {

@@ -14,7 +14,4 @@ struct CpuDiscard {
 
 CpuDiscard DecideCpuDiscard(TableState& state, int seat, RandomSource& random);
 
-// The drawn tile, or after a call the last tile of the hand.
-int LastTilePosition(const TableState& state, int seat);
-
 }  // namespace mj::cpu

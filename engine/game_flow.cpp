@@ -29,6 +29,7 @@ Table::Table(TablePorts ports, TableOptions options) : ports_(ports), options_(s
 
 void Table::OpenTable() {
   TableState& s = state_;
+  opened_ = true;
   s.mode.statsEnabled = StatsEnabled(s.rules);
   s.isMaster = !s.mode.isLanGame || s.mode.isLanHost;
   const int firstDealer = s.mode.isLanGame ? LocalSeatFromHost(s.mode.lanFirstDealer, s.mode.lanHostSeat)
@@ -70,6 +71,19 @@ void Table::ChangeOptions(TableOptions options) {
   recordFile_ = RecordFile(options_.recordPath);
   recordFile_.Test(ports_.dialogs, false);
   state_.recordPath = recordFile_.Path();
+}
+
+bool Table::RequestClose() {
+  TableState& s = state_;
+  if (gameOver_ || stopped_ || !opened_) return true;
+  if (!ports_.dialogs.AskYesNo("本当に終了してもよろしいですか？")) return false;
+  ports_.timers.SetTurnTimer(0);
+  ports_.timers.SetResponseTimer(false);
+  responseOpen_ = false;
+  // The penalty is written on any client: it is the local player's own.
+  if (s.mode.statsEnabled) Stop(ports_.records.AddUserStats(QuitDelta(s.players[1])), kUserUpdateFailed);
+  gameOver_ = true;
+  return true;
 }
 
 void Table::EndGame() {

@@ -71,6 +71,9 @@ class Table {
   // The table window opens: players, scores and winds are set and the first
   // hand is dealt. The players' names, codes, ratings and isCpu come set.
   void OpenTable();
+  // The window is being closed: during a game the player is asked, and
+  // quitting costs seat 1 rating. True when the window may close.
+  bool RequestClose();
   // Clears the hand, builds (or takes) the wall, breaks it, deals, flips the
   // first dora and arranges the hands. A LAN host then announces the hand;
   // a failed send is returned and ends the game.
@@ -175,6 +178,7 @@ class Table {
   int lanHandSerial_ = 0;
   bool responseOpen_ = false;
   bool extensionAnnounced_ = false;
+  bool opened_ = false;
   bool gameOver_ = false;
   bool stopped_ = false;
 };

@@ -12,7 +12,4 @@ class TsumogiriSeat final : public SeatController {
   std::optional<DiscardChoice> ChooseDiscard(TableState& state, int seat) override;
 };
 
-// The drawn tile, or after a call the last tile of the hand.
-int TsumogiriPosition(const TableState& state, int seat);
-
 }  // namespace mj::engine

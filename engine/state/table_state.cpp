@@ -2,6 +2,14 @@
 
 namespace mj {
 
+int LastTilePosition(const TableState& state, int seat) {
+  const HandRow& hand = state.handTiles[static_cast<std::size_t>(seat)];
+  for (int pos = kDrawnPosition; pos >= 1; --pos) {
+    if (hand[static_cast<std::size_t>(pos)] != 0) return pos;
+  }
+  return kDrawnPosition;
+}
+
 void ClearPerHandState(TableState& state) {
   static_cast<HandsState&>(state) = HandsState{};
   static_cast<RiverState&>(state) = RiverState{};

@@ -135,6 +135,10 @@ struct TableState : WallState, HandsState, RiverState, DoraState, CounterState, 
   bool InRiichi(int seat) const { return riichiTurn[static_cast<std::size_t>(seat)] != 0; }
 };
 
+// The drawn tile's position, or after a call the last tile of the hand:
+// what a seat that only passes tiles on discards.
+int LastTilePosition(const TableState& state, int seat);
+
 // Empties every per-hand field, as the start of a hand does; scores, counters,
 // players, rules and the record path stay.
 void ClearPerHandState(TableState& state);

@@ -100,5 +100,20 @@ TEST(EndHand, FailedStatisticsWriteStopsTheGame) {
   EXPECT_EQ(f.timers.turnIntervalMs, 0);
 }
 
+TEST(RequestClose, QuittingAGameAsksAndCostsThirtyRating) {
+  test::TableFixture f;
+  EXPECT_TRUE(f.table.RequestClose());  // no game yet: nothing to ask
+  EXPECT_TRUE(f.dialogs.questions.empty());
+  f.table.OpenTable();
+  f.dialogs.answerYes = false;
+  EXPECT_FALSE(f.table.RequestClose());
+  EXPECT_FALSE(f.table.IsGameOver());
+  f.dialogs.answerYes = true;
+  EXPECT_TRUE(f.table.RequestClose());
+  EXPECT_EQ(f.dialogs.questions, (std::vector<std::string>{"本当に終了してもよろしいですか？", "本当に終了してもよろしいですか？"}));
+  EXPECT_FLOAT_EQ(f.records.users[1].amounts.rating, -30.0f);
+  EXPECT_EQ(f.timers.turnIntervalMs, 0);
+}
+
 }  // namespace
 }  // namespace mj::engine

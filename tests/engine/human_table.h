@@ -27,7 +27,7 @@ class PonSeat final : public SeatController {
     return s.mayPon[i] ? kAnswerPon : kAnswerPass;
   }
   std::optional<DiscardChoice> ChooseDiscard(TableState& s, int seat) override {
-    return DiscardChoice{TsumogiriPosition(s, seat), false, false};
+    return DiscardChoice{LastTilePosition(s, seat), false, false};
   }
 };
 
@@ -39,7 +39,7 @@ class RiichiSeat final : public SeatController {
   int Respond(TableState&, int) override { return kAnswerPass; }
   std::optional<DiscardChoice> ChooseDiscard(TableState& s, int seat) override {
     const bool riichi = s.riverCount[static_cast<std::size_t>(seat)] >= afterDiscards_;
-    return DiscardChoice{TsumogiriPosition(s, seat), riichi, open_};
+    return DiscardChoice{LastTilePosition(s, seat), riichi, open_};
   }
 
  private:
