@@ -13,6 +13,7 @@
 #include "common/money.h"
 #include "engine/state/call_state.h"
 #include "engine/state/human_state.h"
+#include "engine/state/local_yaku_state.h"
 #include "engine/state/player_types.h"
 #include "engine/state/score_state.h"
 #include "engine/state/seat_helpers.h"
@@ -123,7 +124,7 @@ struct RecordBuffer {
 };
 
 struct TableState : WallState, HandsState, RiverState, DoraState, CounterState, ResponseState, TurnState,
-                    WinState, ScoreState, SettlementState, CallState, HumanState, RecordBuffer {
+                    WinState, ScoreState, SettlementState, CallState, HumanState, RecordBuffer, LocalYakuState {
   PerSeat<Player> players{};
   RuleSet rules = RuleSet::Defaults();
   GameMode mode;
