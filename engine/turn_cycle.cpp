@@ -2,6 +2,7 @@
 // discards, and the other seats may answer the discard.
 #include "engine/arrange_hand.h"
 #include "engine/calls.h"
+#include "engine/local_yaku_inputs.h"
 #include "engine/record_entries.h"
 #include "engine/sound_effects.h"
 #include "engine/table.h"
@@ -111,6 +112,7 @@ void Table::Discard(int seat, int position) {
   }
   AddRecordEntry(s, std::to_string(seat) + (fromDrawn ? "D" : "d") + TileText(tile));
   const bool riichiDiscard = s.riichiTurn[k] != 0 && s.riichiTurn[k] == s.riverCount[k];
+  if (riichiDiscard) NoteRiichiWait(s, seat);
   Emit([&](GameEvents& e) { e.Discarded(s, seat, tile, fromDrawn, riichiDiscard); });
   ports_.sounds.Play(kSoundDiscard);
   if (s.pendingKanDora != 0) {
@@ -129,6 +131,7 @@ void Table::Discard(int seat, int position) {
     return;
   }
   hand::CheckWins(s, hand::kCheckRon, ports_.evaluator);
+  NoteTurnPassed(s);
   if (DecideResponses()) {
     WaitForAnswers();
     return;

@@ -32,7 +32,10 @@ class RecordingLan final : public LanLink {
 // Counts what the table asked the window to show.
 class CountingView final : public TableView {
  public:
-  void HandSettled(int seat) override { settled.push_back(seat); }
+  void HandSettled(int seat) override {
+    settled.push_back(seat);
+    if (state != nullptr) settledLists.push_back(state->yakuList[static_cast<std::size_t>(seat)]);
+  }
   void HandEnding() override {
     ++handsEnded;
     if (state != nullptr) endings.push_back(state->yakuList[1][0]);
@@ -42,6 +45,7 @@ class CountingView final : public TableView {
   const TableState* state = nullptr;
   std::vector<int> settled, calls;
   std::vector<YakuCode> endings;  // seat 1's first code as each hand ended
+  std::vector<YakuRow> settledLists;  // each settled winner's yaku list
   int handsEnded = 0;
   int gamesEnded = 0;
 };
