@@ -122,13 +122,7 @@ struct KanTable {
   // Ticks until `discards` discards were chosen or a hand was settled.
   void Play(std::size_t discards) {
     for (int step = 0; step < 200 && seats.seen.size() < discards && fixture.view.settled.empty(); ++step) {
-      if (fixture.timers.turnIntervalMs > 0) {
-        fixture.table.OnTurnTimer();
-      } else if (fixture.timers.responseRunning) {
-        fixture.table.OnResponseTimer();
-      } else {
-        FAIL() << "waiting with no timer running";
-      }
+      ASSERT_TRUE(fixture.Tick()) << "waiting with no timer running";
     }
   }
 };

@@ -71,18 +71,24 @@ struct TableFixture {
   }
   TableState& State() { return table.State(); }
 
-  // Fires whichever timer runs until the game ends or nothing runs; false
-  // when the table waits with no timer running. Invariants hold after every tick.
+  // Fires whichever timer runs; false when none does.
+  bool Tick() {
+    if (timers.turnIntervalMs > 0) {
+      table.OnTurnTimer();
+    } else if (timers.responseRunning) {
+      table.OnResponseTimer();
+    } else {
+      return false;
+    }
+    return true;
+  }
+
+  // Ticks until the game ends or nothing runs; false when the table waits
+  // with no timer running. Invariants hold after every tick.
   bool RunToEnd(int maxSteps = 100000) {
     const Money total = StartingScore(State().rules) * kSeats;
     for (int step = 0; step < maxSteps && !table.IsGameOver(); ++step) {
-      if (timers.turnIntervalMs > 0) {
-        table.OnTurnTimer();
-      } else if (timers.responseRunning) {
-        table.OnResponseTimer();
-      } else {
-        return false;
-      }
+      if (!Tick()) return false;
       const std::string broken = CheckTableInvariants(State(), total);
       if (!broken.empty()) {
         lastViolation = broken;

@@ -11,14 +11,7 @@
 namespace mj::hand {
 namespace {
 
-std::string Lines(const TableState& state) {
-  std::string text;
-  for (const YakuLine& line : state.yakuLines[1]) {
-    if (line.empty()) continue;
-    text += (text.empty() ? "" : "/") + line.Str();
-  }
-  return text;
-}
+std::string Lines(const TableState& state) { return test::YakuLinesText(state); }
 
 TEST(LocalYakuScoring, ManganClassFlagsSettleAsAManganOfTheirOwn) {
   struct Row {

@@ -79,6 +79,16 @@ inline std::string YakuListText(const std::vector<YakuCode>& list) {
   return text;
 }
 
+// The seat's display lines, joined by "/".
+inline std::string YakuLinesText(const TableState& state, int seat = 1) {
+  std::string text;
+  for (const YakuLine& line : state.yakuLines[static_cast<std::size_t>(seat)]) {
+    if (line.empty()) continue;
+    text += (text.empty() ? "" : "/") + line.Str();
+  }
+  return text;
+}
+
 // SetUpWinTable, then EvaluateWin; its answer.
 inline bool EvaluateSituation(TableState& state, const hand::WinSituation& situation) {
   SetUpWinTable(state, situation);
