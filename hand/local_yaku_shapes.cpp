@@ -1,6 +1,7 @@
 #include "hand/local_yaku_shapes.h"
 
 #include <array>
+#include <bit>
 #include <cstddef>
 
 namespace mj::hand {
@@ -35,8 +36,8 @@ KindMask RunStarts(KindMask kinds, int length) {
 
 int CountIn(const TileCounts& counts, KindMask kinds) {
   int tiles = 0;
-  for (int k = 1; k <= kKindCount; ++k) {
-    if ((kinds & KindBit(static_cast<TileCode>(k))) != 0) tiles += counts[Index(k)];
+  for (KindMask left = kinds & KindRange(1, kKindCount); left != 0; left &= left - 1) {
+    tiles += counts[Index(std::countr_zero(left))];
   }
   return tiles;
 }

@@ -77,6 +77,7 @@ bool Daichikurin(const WinContext& ctx) { return OnlyKinds(ctx.present, kDaichik
 
 bool SuuchouPaikou(const WinContext& ctx) {
   for (int suit = 0; suit < 3; ++suit) {
+    if (CountIn(ctx.counts, SuitMask(suit)) < 12) continue;
     for (int n = 1; n <= 3; ++n) {
       const auto low = static_cast<TileCode>(9 * suit + n);
       const KindMask skips = Kinds({low, static_cast<TileCode>(low + 2), static_cast<TileCode>(low + 4),
