@@ -1,57 +1,82 @@
-// What the player at seat 1 can do with the buttons and the hand tiles.
+// The buttons, the table click and the menu toggles of the player at seat 1.
+#include "engine/call_options.h"
+#include "engine/riichi.h"
 #include "engine/table.h"
+#include "engine/tile_selection.h"
 
 namespace mj::engine {
 
 bool Table::WaitingForSeat1() const { return responseOpen_ && state_.callResponse[1] == kAnswerNone && !gameOver_; }
 
-bool Table::CanPressPass() const {
-  const TableState& s = state_;
-  return WaitingForSeat1() && (s.mayChi[1] || s.mayPon[1] || s.mayKan[1] || s.canRon[1]);
+bool Table::CanPressPass() const { return WaitingForSeat1() && HasOption(state_, 1); }
+
+bool Table::CanPressChi() const { return WaitingForSeat1() && CanChi(state_, 1); }
+
+bool Table::CanPressPon() const { return WaitingForSeat1() && CanPon(state_, 1); }
+
+// With the riichi stick out the seat has chosen to discard: no kan, no win.
+bool Table::CanPressKan() const { return WaitingForSeat1() && CanKan(state_, 1) && !RiichiDeclarationPending(state_, 1); }
+
+bool Table::CanPressWin() const { return WaitingForSeat1() && state_.canRon[1] && !RiichiDeclarationPending(state_, 1); }
+
+bool Table::CanPressRiichi() const {
+  return Seat1ToMove() && (RiichiDeclarationPending(state_, 1) || RiichiAllowed(state_, 1));
 }
 
-bool Table::CanPressWin() const { return WaitingForSeat1() && state_.canRon[1]; }
+bool Table::CanClickTable() const { return CanPressPass() && !SelectionOpen(state_); }
 
-bool Table::CanDiscard(int position) const {
-  const TableState& s = state_;
-  if (gameOver_ || position < 1 || position > kDrawnPosition) return false;
-  if (s.turnStep != 1 && s.turnStep != 2) return false;
-  const HandRow& hand = s.handTiles[1];
-  const bool hasDrawn = hand[kDrawnPosition] != 0;
-  if (s.turnStep == 1 && !hasDrawn) return false;
-  if (hand[static_cast<std::size_t>(position)] == 0) return false;
-  if (s.InRiichi(1) && position != kDrawnPosition) return false;
-  // During someone else's answer window seat 1 is not to move.
-  if (responseOpen_ && s.turnStep != 1) return false;
-  return true;
+void Table::AnswerForSeat1(int answer, int option) {
+  TableState& s = state_;
+  s.callResponse[1] = static_cast<std::int16_t>(answer);
+  s.callOption[1] = static_cast<std::int16_t>(option);
+  // Any other answer ends a selection still open; a chosen one stays chosen.
+  if (s.chiSelecting == 1) s.chiSelecting = 0;
+  if (s.kanSelecting == 1) s.kanSelecting = 0;
+  ports_.view.ActionsGreyed();
+  RunResponseWindow();
 }
 
 void Table::PressPass() {
-  if (!CanPressPass()) return;
-  state_.callResponse[1] = kAnswerPass;
-  ports_.view.ActionsGreyed();
-  RunResponseWindow();
+  if (CanPressPass()) AnswerForSeat1(kAnswerPass, 0);
+}
+
+void Table::ClickTable() {
+  if (CanClickTable()) AnswerForSeat1(kAnswerPass, 0);
+}
+
+// Several options open a tile selection; the click on a tile answers.
+void Table::AnswerOrSelect(int answer, int optionCount) {
+  TableState& s = state_;
+  if (optionCount <= 1) {
+    AnswerForSeat1(answer, 1);
+    return;
+  }
+  s.chiSelecting = answer == kAnswerChi ? 1 : 0;
+  s.kanSelecting = answer == kAnswerKan ? 1 : 0;
+}
+
+void Table::PressChi() {
+  if (CanPressChi()) AnswerOrSelect(kAnswerChi, state_.chiOptionCount[1]);
+}
+
+void Table::PressPon() {
+  if (CanPressPon()) AnswerForSeat1(kAnswerPon, 0);
+}
+
+void Table::PressKan() {
+  if (CanPressKan()) AnswerOrSelect(kAnswerKan, state_.kanOptionCount[1]);
 }
 
 void Table::PressWin() {
-  if (!CanPressWin()) return;
-  state_.callResponse[1] = kAnswerWin;
-  ports_.view.ActionsGreyed();
-  RunResponseWindow();
+  if (CanPressWin()) AnswerForSeat1(kAnswerWin, 0);
 }
 
-void Table::ClickHandTile(int position) {
-  if (!CanDiscard(position)) return;
-  TableState& s = state_;
-  if (responseOpen_) {
-    // Discarding with a tsumo or a kan on offer declines them.
-    responseOpen_ = false;
-    ports_.timers.SetResponseTimer(false);
-    ports_.timers.SetTurnTimer(s.stepInterval);
-    s.turnStep = 2;
-  }
-  ports_.view.ActionsGreyed();
-  Discard(1, position);
+void Table::PressRiichi() {
+  if (CanPressRiichi()) DeclareRiichi(1);
 }
+
+void Table::ToggleNoCalls() { state_.noCallsToggle = !state_.noCallsToggle; }
+
+void Table::ToggleLetRonsPass() { state_.letRonsPassToggle = !state_.letRonsPassToggle; }
 
 }  // namespace mj::engine

@@ -12,7 +12,7 @@ int HumanSeat::Respond(TableState& s, int seat) {
     s.canRon[i] = false;
     s.missedWinFuriten[i] = true;
   }
-  if (!(s.mayChi[i] || s.mayPon[i] || s.mayKan[i] || s.canRon[i])) return kAnswerPass;
+  if (!HasOption(s, seat)) return kAnswerPass;
   sounds_.Play(kSoundAlarm);
   return kAnswerNone;
 }

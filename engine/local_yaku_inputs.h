@@ -2,7 +2,7 @@
 // What the engine notes as play goes on for the local yaku that depend on
 // how a hand was played: the kans of the current turn and the last copy
 // waited on at a riichi. The turn cycle sets discardAfterKan itself, at the
-// replacement draw.
+// replacement draw; the riichi's fixing discard asks for the last copy.
 #include "engine/state/table_state.h"
 
 namespace mj::engine {
@@ -16,9 +16,9 @@ void NoteKanDeclared(TableState& state, TileCode kind);
 // it the run of kans and the discard after a kan.
 void NoteTurnPassed(TableState& state);
 
-// At the seat's riichi declaration, its declaring discard already in the
-// river: with 絶張和 in force, the seat is marked when it waits on exactly
-// one kind of which one copy is left unseen by it.
+// As the declaring discard fixes the seat's riichi (the tile already in the
+// river): with 絶張和 in force, lastCopyWin marks a seat that waits on
+// exactly one kind of which one copy is left unseen by it.
 void NoteRiichiWait(TableState& state, int seat);
 
 }  // namespace mj::engine

@@ -27,6 +27,12 @@ class TableView {
   virtual void CallMade(int /*seat*/) {}
   // The remaining-tiles caption changed.
   virtual void WallCountChanged() {}
+  // A seat put out its riichi stick (yellow for an open riichi) and paid for
+  // it, or took it back: stick, riichi marker and score captions change.
+  virtual void RiichiDeclared(int /*seat*/) {}
+  virtual void RiichiCancelled(int /*seat*/) {}
+  // A short caption over the table ("リーチ取消"), for two presentation ticks.
+  virtual void MessageShown(std::string_view /*text*/) {}
   // A hand was settled for a seat: the hand result window, shown modally.
   virtual void HandSettled(int /*seat*/) {}
   // EndHand begins: the result has been seen, the next hand is decided.

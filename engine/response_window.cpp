@@ -9,15 +9,6 @@
 #include "hand/yaku_codes.h"
 
 namespace mj::engine {
-namespace {
-
-bool HasOption(const TableState& s, int seat) {
-  const auto i = static_cast<std::size_t>(seat);
-  return s.mayChi[i] || s.mayPon[i] || s.mayKan[i] || s.canRon[i];
-}
-
-}  // namespace
-
 void Table::ClearCallResponses() {
   TableState& s = state_;
   s.callResponse = {};
@@ -26,6 +17,7 @@ void Table::ClearCallResponses() {
   s.mayPon = {};
   s.mayKan = {};
   s.callOption = {};
+  s.chiSelecting = s.kanSelecting = 0;
 }
 
 bool Table::DecideResponses() {

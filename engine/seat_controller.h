@@ -18,6 +18,12 @@ enum CallAnswer : int {
   kAnswerPass = 9,
 };
 
+// The seat has something to answer on the tile on offer: a call or a win.
+inline bool HasOption(const TableState& s, int seat) {
+  const auto i = static_cast<std::size_t>(seat);
+  return s.mayChi[i] || s.mayPon[i] || s.mayKan[i] || s.canRon[i];
+}
+
 struct DiscardChoice {
   int position = kDrawnPosition;  // hand position 1-14
   bool riichi = false;            // declare riichi with this discard (when allowed)

@@ -5,6 +5,7 @@
 // would otherwise re-enter it.
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "common/clock.h"
 #include "common/dialogs.h"
@@ -79,14 +80,39 @@ class Table {
   void OnTurnTimer();
   void OnResponseTimer();
 
+  // Riichi for the seat, or, while its stick is out and the declaring tile
+  // not yet discarded, the declaration taken back. open is the seat's wish
+  // for an open riichi (a CPU's choice); the player at seat 1 is asked
+  // instead. Refused unless RiichiAllowed.
+  void DeclareRiichi(int seat, bool open = false);
+
   // The human at seat 1. Each predicate both lights its button and decides
-  // whether the action is taken.
-  bool CanPressPass() const;
-  bool CanPressWin() const;
+  // whether the action is taken; the window reads the same predicates.
+  bool CanPressPass() const;    // 無視 (F4)
+  bool CanPressChi() const;     // チー (F5)
+  bool CanPressPon() const;     // ポン (F6)
+  bool CanPressKan() const;     // カン (F7)
+  bool CanPressRiichi() const;  // 立直 (F8): declare, or take the declaration back
+  bool CanPressWin() const;     // 倒牌 (F9): ron, tsumo or 九種公九牌倒牌
+  bool CanClickTable() const;   // the table background passes, except during a tile selection
   bool CanDiscard(int position) const;
   void PressPass();
+  // With several options these start a tile selection instead of answering.
+  void PressChi();
+  void PressPon();
+  void PressKan();
+  void PressRiichi();
   void PressWin();
+  void ClickTable();
+  // A discard; during a tile selection, the choice of an option.
   void ClickHandTile(int position);
+  // During a tile selection: the hand positions raised while the pointer is
+  // over the position (empty when it is over no option).
+  std::vector<int> RaisedPositions(int position) const;
+  // The menu toggles 鳴き無し and 栄和見逃し (their marks are noCallsToggle
+  // and letRonsPassToggle).
+  void ToggleNoCalls();
+  void ToggleLetRonsPass();
 
   // Seat k discards hand position p (the turn cycle's own steps and the
   // human's click both end here).
@@ -124,6 +150,14 @@ class Table {
     event(*events_);
   }
   bool WaitingForSeat1() const;
+  bool Seat1ToMove() const;
+  enum class DiscardCheck { Allowed, Ignored, KuikaeBanned };
+  DiscardCheck CheckDiscard(int position) const;
+  void AnswerForSeat1(int answer, int option);
+  void AnswerOrSelect(int answer, int optionCount);
+  void ClickDuringSelection(int position);
+  void StartRiichi(int seat, bool open);
+  bool FinishRiichi(int seat);
   bool Stop(const Status& status, std::string_view message);
 
   TablePorts ports_;

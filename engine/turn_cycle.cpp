@@ -4,6 +4,7 @@
 #include "engine/calls.h"
 #include "engine/local_yaku_inputs.h"
 #include "engine/record_entries.h"
+#include "engine/riichi.h"
 #include "engine/sound_effects.h"
 #include "engine/table.h"
 #include "engine/tile_text.h"
@@ -58,6 +59,8 @@ void Table::DrawStep(int seat) {
   TableState& s = state_;
   s.currentSeat = static_cast<std::int16_t>(seat);
   if (!s.InRiichi(seat)) s.missedWinFuriten[static_cast<std::size_t>(seat)] = false;
+  // The last discard passed unclaimed: a riichi declared on it stands.
+  s.riichiStakePending = {};
   DrawTile(seat);
   ClearCallResponses();
   const TileCode drawn = s.handTiles[static_cast<std::size_t>(seat)][kDrawnPosition];
@@ -76,6 +79,7 @@ void Table::DiscardStep(int seat) {
   if (controller == nullptr) return;
   const std::optional<DiscardChoice> choice = controller->ChooseDiscard(state_, seat);
   if (!choice) return;  // the human clicks, or a remote seat's message arrives
+  if (choice->riichi) StartRiichi(seat, choice->openRiichi);
   Discard(seat, choice->position);
 }
 
@@ -100,19 +104,10 @@ void Table::Discard(int seat, int position) {
   ++s.riverCount[k];
   ArrangeSeat(s, seat, false);
 
-  bool anyRiichi = false;
-  for (int other = 1; other <= kSeats; ++other) anyRiichi = anyRiichi || s.InRiichi(other);
-  if (anyRiichi) {
-    for (std::size_t i = 1; i < s.riichiSafeTiles.size(); ++i) {
-      if (s.riichiSafeTiles[i] == 0) {
-        s.riichiSafeTiles[i] = TileKind(tile);
-        break;
-      }
-    }
-  }
+  if (s.riichiJustDeclared && !FinishRiichi(seat)) return;
+  if (AnySeatInRiichi(s)) AddRiichiSafeTile(s, tile);
   AddRecordEntry(s, std::to_string(seat) + (fromDrawn ? "D" : "d") + TileText(tile));
   const bool riichiDiscard = s.riichiTurn[k] != 0 && s.riichiTurn[k] == s.riverCount[k];
-  if (riichiDiscard) NoteRiichiWait(s, seat);
   Emit([&](GameEvents& e) { e.Discarded(s, seat, tile, fromDrawn, riichiDiscard); });
   ports_.sounds.Play(kSoundDiscard);
   if (s.pendingKanDora != 0) {

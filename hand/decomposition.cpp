@@ -4,6 +4,7 @@
 
 #include "hand/decomposition_search.h"
 #include "hand/local_yaku_shapes.h"
+#include "hand/shape_summary.h"
 #include "hand/tile_counts.h"
 
 namespace mj::hand {
@@ -12,6 +13,14 @@ namespace {
 constexpr std::size_t Index(int i) { return static_cast<std::size_t>(i); }
 
 bool Decompose(TableState& state, int seat, SearchOrder order) {
+  // The tables tell at once whether the search will find anything; only a
+  // hand it splits pays for the search that picks the split.
+  const PassBits orderPasses = order == SearchOrder::TripletsFirst ? 0b0011 : 0b1100;
+  const std::optional<PassBits> passes = StandardPassesFromTables(SummaryOf(state, seat, kHandPositions));
+  if (passes && (*passes & orderPasses) == 0) {
+    state.decompPair = kNoTile;
+    return false;
+  }
   FoundDecomposition found;
   const bool ok = SearchDecomposition(order, ConcealedCounts(state, seat), MeldPartOf(state, seat), found);
   if (ok) {

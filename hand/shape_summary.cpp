@@ -177,6 +177,21 @@ void CountTiles(ShapeSummary& summary, ForEach forEach) {
   summary.honourKeyAndSizes = honourKeyAndSizes;
 }
 
+// The passes that split a whole hand: one bit must hold in every group, and
+// exactly one group holds the pair.
+PassBits StandardPasses(const ShapeSummary& s) {
+  const GroupTables& tables = TheGroupTables();
+  PassBits bits = kAllPasses;
+  int pairGroups = 0;
+  for (int g = 0; g < kGroups; ++g) {
+    const SizeRule rule = kSizeRules[Index(s.Size(g))];
+    const PassBits passes = g == 3 ? tables.honours[s.Key(g)] : tables.suits[s.Key(g)];
+    bits &= (passes >> rule.shift) & rule.mask;
+    pairGroups += rule.holdsPair;
+  }
+  return pairGroups == 1 ? bits : 0;
+}
+
 }  // namespace
 
 ShapeSummary SummaryOf(const TableState& state, int seat, int lastPosition) {
@@ -219,21 +234,17 @@ ShapeSummary SummaryOf(const HandShape& shape) {
   return summary;
 }
 
+std::optional<PassBits> StandardPassesFromTables(const ShapeSummary& s) {
+  if (!TablesApply(s, 14) || CountCheck(s).beyondFour != 0) return std::nullopt;
+  return StandardPasses(s);
+}
+
 std::optional<bool> CompleteFromTables(const ShapeSummary& s) {
   if (!TablesApply(s, 14)) return std::nullopt;
   const CountCheck check(s);
   if (check.beyondFour != 0) return std::nullopt;
   if (s.meldCount == 0 && ((!s.hasCalled && check.notPairs == 0) || IsKokushi(s))) return true;
-  const GroupTables& tables = TheGroupTables();
-  PassBits bits = kAllPasses;
-  int pairGroups = 0;
-  for (int g = 0; g < kGroups; ++g) {
-    const SizeRule rule = kSizeRules[Index(s.Size(g))];
-    const PassBits passes = g == 3 ? tables.honours[s.Key(g)] : tables.suits[s.Key(g)];
-    bits &= (passes >> rule.shift) & rule.mask;
-    pairGroups += rule.holdsPair;
-  }
-  return pairGroups == 1 && bits != 0;
+  return StandardPasses(s) != 0;
 }
 
 std::optional<KindMask> WaitsFromTables(const ShapeSummary& s) {

@@ -12,6 +12,7 @@
 
 #include "engine/state/table_state.h"
 #include "hand/hand_shape.h"
+#include "hand/suit_table.h"
 
 namespace mj::hand {
 
@@ -69,6 +70,9 @@ ShapeSummary SummaryOf(const HandShape& shape);
 
 // Nothing when the hand is outside what the tables answer.
 std::optional<bool> CompleteFromTables(const ShapeSummary& summary);
+// Four sets and a pair only: the search passes that find a split (bits
+// 0-1 triplets first, 2-3 sequences first).
+std::optional<PassBits> StandardPassesFromTables(const ShapeSummary& summary);
 std::optional<KindMask> WaitsFromTables(const ShapeSummary& summary);
 
 }  // namespace mj::hand

@@ -47,6 +47,9 @@ bool TryRon(TableState& state, int seat, TileCode tile, WinEvaluator& evaluator)
   const std::size_t s = Index(seat);
   state.handTiles[s][kDrawnPosition] = tile;
   state.winningTile = tile;
+  // Only a complete hand wins on another seat's tile: the evaluation's
+  // nine-terminals abort belongs to the seat's own first draw. Testing the
+  // shape first also spares the evaluation on nearly every discard.
   if (!IsCompleteHand(state, seat)) return false;
   if (state.rules[8] == 1 && !EveryWaitFixed(state, seat, evaluator)) return false;
   if (!Evaluate(state, seat, kRonWin, evaluator)) return false;
@@ -92,6 +95,7 @@ bool CheckTsumo(TableState& state, WinEvaluator& evaluator) {
 void ClearWinOutputs(TableState& state, int seat) {
   const std::size_t s = Index(seat);
   state.yakuList[s].fill(0);
+  state.yakuLines[s] = {};
   state.yakuhaiCount[s] = 0;
   state.doraCount[s] = 0;
   state.uraCount[s] = 0;

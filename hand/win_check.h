@@ -13,8 +13,8 @@ constexpr int kCheckRon = 1;    // the other seats on the discard (or the robbed
 // human seat (it is settled as a chombo) and is dropped by a CPU seat.
 bool CheckWins(TableState& state, int mode, WinEvaluator& evaluator);
 
-// Empties what one evaluation leaves for a seat: its yaku list, the value
-// set and dora counts, the mangan flags and kokushi13Wait.
+// Empties what one evaluation leaves for a seat: its yaku list and lines,
+// the value set and dora counts, the mangan flags and kokushi13Wait.
 void ClearWinOutputs(TableState& state, int seat);
 
 // Under 先付けなし: the list holds a yaku that needs neither the last tile, a

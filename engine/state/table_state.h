@@ -73,6 +73,8 @@ struct RiverState {
   PerSeat<bool> riichiStakePending{};
   PerSeat<bool> missedWinFuriten{};
   PerSeat<bool> openRiichi{};
+  // At its declaration the seat waited on one kind with one copy left unseen (絶張和).
+  PerSeat<bool> lastCopyWin{};
 };
 
 struct DoraState {

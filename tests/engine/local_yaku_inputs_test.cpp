@@ -157,8 +157,7 @@ TEST(LocalYakuInputs, TwoKansInOneTurnMakeARun) {
   EXPECT_TRUE(table.seats.seen[0].second.kanOfRedDragon) << "the last kan was of 中";
 }
 
-// The riichi discard itself marks the seat; the riichi is set as its
-// declaration leaves it, on the tile about to be discarded.
+// The discard that fixes a riichi marks the seat.
 TEST(LocalYakuInputs, TheRiichiDiscardMarksTheLastCopy) {
   for (bool riichi : {true, false}) {
     SCOPED_TRACE(riichi);
@@ -175,8 +174,9 @@ TEST(LocalYakuInputs, TheRiichiDiscardMarksTheLastCopy) {
     fixture.table.OnTurnTimer();  // the dealer draws 1z
     ASSERT_EQ(s.turnStep, 2);
     mj::test::AddToRiver(s, 3, "5s5s");
-    if (riichi) s.riichiTurn[1] = static_cast<std::int16_t>(s.riverCount[1] + 1);
+    if (riichi) fixture.table.DeclareRiichi(1, false);
     fixture.table.Discard(1, kDrawnPosition);
+    EXPECT_EQ(s.InRiichi(1), riichi);
     EXPECT_EQ(s.lastCopyWin[1], riichi);
   }
 }

@@ -42,8 +42,12 @@ class CountingView final : public TableView {
   }
   void GameEnded() override { ++gamesEnded; }
   void CallMade(int seat) override { calls.push_back(seat); }
+  void RiichiDeclared(int seat) override { riichis.push_back(seat); }
+  void RiichiCancelled(int seat) override { riichiCancels.push_back(seat); }
+  void MessageShown(std::string_view text) override { messages.emplace_back(text); }
   const TableState* state = nullptr;
-  std::vector<int> settled, calls;
+  std::vector<int> settled, calls, riichis, riichiCancels;
+  std::vector<std::string> messages;
   std::vector<YakuCode> endings;  // seat 1's first code as each hand ended
   std::vector<YakuRow> settledLists;  // each settled winner's yaku list
   int handsEnded = 0;

@@ -5,7 +5,7 @@
 #include <cstddef>
 
 #include "engine/state/table_state.h"
-#include "hand/decomposition.h"
+#include "hand/decomposition_search.h"
 #include "hand/hand_shape.h"
 #include "hand/kind_list.h"
 #include "hand/tile_counts.h"
@@ -30,11 +30,12 @@ inline bool SevenPairsByDefinition(const TileCounts& c, bool hasCalled) {
 }
 
 // The completeness test exactly as written: the special shapes, then the
-// triplets-first search, then the sequences-first search.
+// triplets-first search, then the sequences-first search, each search run
+// pass by pass without the tables.
 inline bool Complete(TableState& state, int seat) {
   const TileCounts counts = BuildTileCounts(state, seat);
   if (KokushiByDefinition(counts) || SevenPairsByDefinition(counts, state.hasCalled[I(seat)])) return true;
-  return DecomposeTripletsFirst(state, seat) || DecomposeSequencesFirst(state, seat);
+  return HasDecomposition(ConcealedCounts(state, seat), MeldCount(state, seat));
 }
 
 // Every kind 1-34 in position 14 in turn.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "hand/complete_hand.h"
+#include "hand/decomposition.h"
 #include "hand/hand_shape.h"
 #include "hand/waits.h"
 #include "tests/hand/random_hands.h"
@@ -41,6 +42,8 @@ TEST(WaitsReference, IsCompleteHandAgreesWithTheSearches) {
     const bool slow = reference::Complete(state, 1);
     ASSERT_EQ(IsCompleteHand(state, 1), slow) << HandText(state);
     ASSERT_EQ(IsCompleteShape(HandShapeOf(state, 1)), slow) << HandText(state);
+    ASSERT_EQ(DecomposeForScoring(state, 1), HasDecomposition(ConcealedCounts(state, 1), MeldCount(state, 1)))
+        << HandText(state);
     complete += slow;
   }
   EXPECT_GT(complete, 2000);
@@ -85,14 +88,17 @@ TEST(WaitsReference, EveryOneSuitHandOfFourteen) {
   EXPECT_GT(hands, 10000);
 }
 
-// Every one-suit hand of thirteen tiles can only wait within its suit.
+// Every one-suit hand of thirteen tiles can only wait within its suit. Each
+// hand with a kind added is a fourteen-tile hand the test above has checked
+// (or, holding a kind five times, one IsCompleteHand leaves to the searches),
+// so IsCompleteHand serves as the reference here.
 TEST(WaitsReference, EveryOneSuitHandOfThirteen) {
   int hands = 0;
   ForEveryOneSuitHand(13, [&](TableState& state) {
     KindList slow;
     for (int k = 10; k <= 18; ++k) {
       state.handTiles[1][kDrawnPosition] = static_cast<TileCode>(k);
-      if (reference::Complete(state, 1)) slow.Add(static_cast<TileCode>(k));
+      if (IsCompleteHand(state, 1)) slow.Add(static_cast<TileCode>(k));
     }
     state.handTiles[1][kDrawnPosition] = kNoTile;
     ASSERT_EQ(KindsText(WaitingKinds(state, 1)), KindsText(slow)) << HandText(state);

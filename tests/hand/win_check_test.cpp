@@ -28,9 +28,11 @@ class ScriptedEvaluator final : public WinEvaluator {
     const std::size_t s = fixture::At(seat);
     const TileCode tile = state.handTiles[s][kDrawnPosition];
     calls.push_back({seat, winKind, tile,
-                     state.yakuList[s][0] == 0 && state.doraCount[s] == 0 && !state.manganYakuFlags[s][3]});
+                     state.yakuList[s][0] == 0 && state.doraCount[s] == 0 && !state.manganYakuFlags[s][3] &&
+                         state.yakuLines[s][0] == YakuLine()});
     state.yakuList[s] = script_(state, seat, tile);
     state.doraCount[s] = 1;
+    state.yakuLines[s][0] = YakuLine("役");
     return state.yakuList[s][0] != 0;
   }
 

@@ -8,7 +8,8 @@ namespace mj::sim {
 const char* const kUsage =
     "usage: tsubakiya-sim --seed S --deal\n"
     "       tsubakiya-sim --games N --seed S [--rules <58 rule digits>] [--data <file>]\n"
-    "                     [--wall <wall message>] [--hands-log <file>] [--record <file>]\n";
+    "                     [--wall <wall message>] [--hands-log <file>] [--record <file>]\n"
+    "                     [--human-bot]\n";
 
 namespace {
 
@@ -35,6 +36,10 @@ Result<SimOptions> ParseSimOptions(const std::vector<std::string>& args) {
     };
     if (flag == "--deal") {
       options.deal = true;
+      continue;
+    }
+    if (flag == "--human-bot") {
+      options.humanBot = true;
       continue;
     }
     Result<std::string> text = value();

@@ -20,6 +20,7 @@ struct SimOptions {
   std::optional<engine::WallMessage> wall;  // the first hand of the first game
   std::string handsLog;  // one JSON line per settled hand
   std::string record;    // the game record file; its .json sibling gets the tenhou.net/6 logs
+  bool humanBot = false;  // seat 1 is played through the human's engine calls
 };
 
 extern const char* const kUsage;

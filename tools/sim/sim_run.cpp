@@ -163,6 +163,9 @@ bool PlayGame(const SimOptions& options, int game, SimSummary& summary, Digest& 
     p.isCpu = true;
     table.SetSeatController(seat, cpu);
   }
+  engine::HumanSeat human(sounds);
+  HumanBot bot(table, summary.humanBot);
+  if (options.humanBot) bot.TakeSeat(human);
   if (game == 0 && options.wall) table.SetNextWall(*options.wall);
   const Money startingTotal = StartingScore(s.rules) * kSeats;
 
@@ -182,6 +185,7 @@ bool PlayGame(const SimOptions& options, int game, SimSummary& summary, Digest& 
     } else {
       return fail(step, "waiting with no timer running");
     }
+    if (options.humanBot) bot.Act();
     const std::string broken = engine::CheckTableInvariants(s, startingTotal);
     if (!broken.empty()) return fail(step, broken);
   }
@@ -240,6 +244,7 @@ nlohmann::ordered_json SummaryJson(const SimSummary& r) {
                         {"games_per_s", r.games / elapsed},
                         {"hands_per_s", r.hands / elapsed},
                         {"digest", digest}};
+  if (r.humanBot.played) out["human_bot"] = HumanBotJson(r.humanBot);
   if (!r.violation.empty()) out["violation"] = r.violation;
   return out;
 }

@@ -9,6 +9,7 @@
 #include <nlohmann/json.hpp>
 
 #include "engine/state/seat_helpers.h"
+#include "tools/sim/human_bot.h"
 #include "tools/sim/sim_options.h"
 
 namespace mj::sim {
@@ -35,6 +36,7 @@ struct SimSummary {
   std::string violation;  // seed, game and step of the first violation
   double elapsedSeconds = 0;
   std::uint64_t digest = 0;
+  HumanBotCounts humanBot;  // what seat 1 did under --human-bot
 };
 
 // Plays options.games games; game g (from 0) runs on seed options.seed + g.
