@@ -12,6 +12,7 @@
 
 #include "common/money.h"
 #include "engine/state/call_state.h"
+#include "engine/state/cpu_state.h"
 #include "engine/state/human_state.h"
 #include "engine/state/local_yaku_state.h"
 #include "engine/state/player_types.h"
@@ -126,7 +127,8 @@ struct RecordBuffer {
 };
 
 struct TableState : WallState, HandsState, RiverState, DoraState, CounterState, ResponseState, TurnState,
-                    WinState, ScoreState, SettlementState, CallState, HumanState, RecordBuffer, LocalYakuState {
+                    WinState, ScoreState, SettlementState, CallState, HumanState, CpuState, RecordBuffer,
+                    LocalYakuState {
   PerSeat<Player> players{};
   RuleSet rules = RuleSet::Defaults();
   GameMode mode;

@@ -1,5 +1,6 @@
 #include "tools/sim/sim_options.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 
@@ -9,7 +10,7 @@ const char* const kUsage =
     "usage: tsubakiya-sim --seed S --deal\n"
     "       tsubakiya-sim --games N --seed S [--rules <58 rule digits>] [--data <file>]\n"
     "                     [--wall <wall message>] [--hands-log <file>] [--record <file>]\n"
-    "                     [--human-bot]\n";
+    "                     [--tsumogiri-seats <seats, e.g. 2,3,4>] [--human-bot]\n";
 
 namespace {
 
@@ -22,6 +23,20 @@ Result<long long> Number(const std::string& flag, const std::string& text, long 
                                 std::to_string(high) + ", not '" + text + "'");
   }
   return value;
+}
+
+// "2,3,4": the seats that discard what they draw and never call.
+Result<PerSeat<bool>> SeatList(const std::string& flag, const std::string& text) {
+  PerSeat<bool> seats{};
+  std::size_t start = 0;
+  while (start <= text.size()) {
+    const std::size_t comma = std::min(text.find(',', start), text.size());
+    auto seat = Number(flag, text.substr(start, comma - start), 1, kSeats);
+    if (!seat.ok()) return seat.status();
+    seats[static_cast<std::size_t>(*seat)] = true;
+    start = comma + 1;
+  }
+  return seats;
 }
 
 }  // namespace
@@ -64,6 +79,10 @@ Result<SimOptions> ParseSimOptions(const std::vector<std::string>& args) {
       options.wall = *wall;
     } else if (flag == "--hands-log") {
       options.handsLog = *text;
+    } else if (flag == "--tsumogiri-seats") {
+      auto seats = SeatList(flag, *text);
+      if (!seats.ok()) return seats.status();
+      options.tsumogiriSeats = *seats;
     } else if (flag == "--record") {
       options.record = *text;
     } else {

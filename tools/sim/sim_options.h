@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/result.h"
+#include "engine/state/seat_helpers.h"
 #include "engine/wall_message.h"
 #include "rules/rule_set.h"
 
@@ -19,6 +20,7 @@ struct SimOptions {
   std::string dataPath;  // a data file to keep the records in; empty = memory
   std::optional<engine::WallMessage> wall;  // the first hand of the first game
   std::string handsLog;  // one JSON line per settled hand
+  PerSeat<bool> tsumogiriSeats{};  // these seats play passively (as under rule 56); the others are CPUs
   std::string record;    // the game record file; its .json sibling gets the tenhou.net/6 logs
   bool humanBot = false;  // seat 1 is played through the human's engine calls
 };

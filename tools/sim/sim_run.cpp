@@ -6,6 +6,7 @@
 
 #include "common/clock.h"
 #include "common/random_source.h"
+#include "engine/cpu_seat.h"
 #include "engine/headless_ports.h"
 #include "engine/invariants.h"
 #include "engine/state/memory_records.h"
@@ -65,6 +66,7 @@ class Observer final : public engine::TableView {
     if (s_.resultWinMethod != 0) {
       winners_.push_back(seat);
       ++summary_.seats[i].wins;
+      summary_.seats[i].winPointsSum += static_cast<double>(s_.pointDeltas[i].WholePoints());
       if (s_.resultWinMethod == 2) {
         ++summary_.ron;
         ++summary_.seats[static_cast<std::size_t>(s_.currentSeat)].dealIns;
@@ -128,6 +130,14 @@ class Observer final : public engine::TableView {
   PerSeat<Money> handDeltas_{};
 };
 
+// CPU seats by default; the named seats passive.
+void AssignSeats(engine::Table& table, const SimOptions& options, engine::SeatController& cpu,
+                 engine::SeatController& passive) {
+  for (int seat = 1; seat <= kSeats; ++seat) {
+    table.SetSeatController(seat, options.tsumogiriSeats[static_cast<std::size_t>(seat)] ? passive : cpu);
+  }
+}
+
 // One game; false when an invariant broke (the summary says where).
 bool PlayGame(const SimOptions& options, int game, SimSummary& summary, Digest& digest, std::ostream* log) {
   const std::uint32_t seed = options.seed + static_cast<std::uint32_t>(game);
@@ -154,14 +164,15 @@ bool PlayGame(const SimOptions& options, int game, SimSummary& summary, Digest& 
 
   TableState& s = table.State();
   s.rules = options.rules;
-  engine::TsumogiriSeat cpu;
+  engine::CpuSeat cpu(random);
+  engine::TsumogiriSeat passive;
+  AssignSeats(table, options, cpu, passive);
   for (int seat = 1; seat <= kSeats; ++seat) {
     Player& p = s.players[static_cast<std::size_t>(seat)];
     p.userCode = static_cast<std::int16_t>(1000 + seat);
     p.name = "CPU" + std::to_string(seat);
     p.rating = 1500.0f;
     p.isCpu = true;
-    table.SetSeatController(seat, cpu);
   }
   engine::HumanSeat human(sounds);
   HumanBot bot(table, summary.humanBot);
@@ -226,7 +237,8 @@ nlohmann::ordered_json SummaryJson(const SimSummary& r) {
                      {"riichi_rate", Rate(t.riichiHands, r.hands)},
                      {"call_rate", Rate(t.callHands, r.hands)},
                      {"avg_placement", r.games == 0 ? 0.0 : static_cast<double>(t.placementSum) / r.games},
-                     {"avg_final_points", r.games == 0 ? 0.0 : t.finalPointsSum / r.games}});
+                     {"avg_final_points", r.games == 0 ? 0.0 : t.finalPointsSum / r.games},
+                     {"avg_win_value", t.wins == 0 ? 0.0 : t.winPointsSum / t.wins}});
   }
   char digest[17];
   std::snprintf(digest, sizeof digest, "%016llx", static_cast<unsigned long long>(r.digest));

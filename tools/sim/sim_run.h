@@ -21,6 +21,7 @@ struct SeatTotals {
   int callHands = 0;
   long long placementSum = 0;
   double finalPointsSum = 0;
+  double winPointsSum = 0;  // what the seat's wins brought it
 };
 
 struct SimSummary {
