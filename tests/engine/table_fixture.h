@@ -54,6 +54,13 @@ class CountingView final : public TableView {
   int gamesEnded = 0;
 };
 
+// Time stands still in tests, so records carry the same dates on every run.
+class FixedClock final : public Clock {
+ public:
+  LocalDateTime Now() override { return now; }
+  LocalDateTime now{2026, 12, 10, 9, 0, 0};
+};
+
 class RecordingSounds final : public Sounds {
  public:
   void Play(int effect) override { played.push_back(effect); }
@@ -103,7 +110,7 @@ struct TableFixture {
   }
 
   SeededRandom random;
-  SystemClock clock;
+  FixedClock clock;
   CountingView view;
   ManualTimers timers;
   RecordingSounds sounds;
