@@ -63,7 +63,7 @@ constexpr BenchHand kHands[] = {
     {"567p345s22p67s8s", "c234m", false, false, "2p"},    // open, no yaku
 };
 
-std::vector<TableState> Tables() {
+std::vector<TableState> Tables(bool localYaku = false) {
   std::vector<TableState> tables;
   for (const BenchHand& h : kHands) {
     WinSituation w;
@@ -80,6 +80,7 @@ std::vector<TableState> Tables() {
     w.riichi = h.riichi;
     if (*h.dora != '\0') w.doraIndicators = test::Tiles(h.dora);
     TableState& table = tables.emplace_back();
+    for (int code = kFirstLocalYaku; code <= kLastLocalYaku; ++code) table.rules.SetLocalYaku(code, localYaku ? 1 : 0);
     if (!SetUpWin(table, w).ok()) std::abort();
   }
   return tables;
@@ -102,9 +103,10 @@ void BM_EvaluateAndScore(benchmark::State& bench) {
 }
 BENCHMARK(BM_EvaluateAndScore);
 
-// The same without the score: the win evaluation alone (ComputeFu included).
+// The same without the score: the win evaluation alone (ComputeFu included),
+// with every local yaku off and with all of them on.
 void BM_EvaluateWin(benchmark::State& bench) {
-  std::vector<TableState> tables = Tables();
+  std::vector<TableState> tables = Tables(bench.range(0) != 0);
   std::size_t i = 0;
   for (auto _ : bench) {
     TableState& table = tables[i];
@@ -112,7 +114,7 @@ void BM_EvaluateWin(benchmark::State& bench) {
     i = i + 1 == tables.size() ? 0 : i + 1;
   }
 }
-BENCHMARK(BM_EvaluateWin);
+BENCHMARK(BM_EvaluateWin)->ArgName("local_yaku")->Arg(0)->Arg(1);
 
 void BM_ScoreHand(benchmark::State& bench) {
   std::vector<TableState> tables = Tables();

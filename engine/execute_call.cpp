@@ -6,6 +6,7 @@
 #include "engine/arrange_hand.h"
 #include "engine/call_options.h"
 #include "engine/liability.h"
+#include "engine/local_yaku_inputs.h"
 #include "engine/meld_tiles.h"
 #include "engine/record_entries.h"
 #include "engine/seat_check.h"
@@ -194,6 +195,7 @@ void FinishKan(TableState& state, int seat, KanType type, TileCode held, CallRes
   }
   if (KanDoraInPlay(state.rules)) state.pendingKanDora = type == KanType::Concealed ? 1 : 2;
   ++state.kanCount;
+  NoteKanDeclared(state, held);
   state.kanDrawPending = true;
   state.kuikaeBan = {};
   state.discardAfterCall = false;

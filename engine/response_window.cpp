@@ -134,6 +134,7 @@ void Table::DrawAfterKan() {
   ports_.view.TileDrawn(seat, true);
   ports_.view.WallCountChanged();
   s.rinshanChance = true;
+  s.discardAfterKan = true;  // also when the seat is asked about its tile and declines
   ClearCallResponses();
   const bool canWin = hand::CheckWins(s, hand::kCheckTsumo, ports_.evaluator);
   const bool canKan = FindCallOptions(s, seat, tile, false);
@@ -143,7 +144,6 @@ void Table::DrawAfterKan() {
     WaitForAnswers();
     return;
   }
-  s.discardAfterKan = true;
   s.turnStep = static_cast<std::int16_t>(2 * seat);
   ports_.timers.SetTurnTimer(s.stepInterval);
 }

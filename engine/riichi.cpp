@@ -2,9 +2,8 @@
 
 #include <algorithm>
 
+#include "engine/local_yaku_inputs.h"
 #include "engine/record_entries.h"
-#include "hand/unseen_count.h"
-#include "hand/waits.h"
 
 namespace mj::engine {
 namespace {
@@ -18,11 +17,6 @@ bool Listed(const TableState& state, TileCode kind) {
 
 bool AnyoneCalled(const TableState& state) {
   return std::any_of(state.hasCalled.begin() + 1, state.hasCalled.end(), [](bool called) { return called; });
-}
-
-bool WaitsOnTheLastCopy(const TableState& state, int seat) {
-  const hand::KindList waits = hand::WaitingKinds(state, seat);
-  return waits.size == 1 && hand::UnseenCount(state, seat, waits[0], true) == 1;
 }
 
 }  // namespace
@@ -60,7 +54,7 @@ void FixRiichi(TableState& state, int seat) {
   state.ippatsu[s] = true;
   state.riichiStakePending[s] = true;
   RebuildRiichiSafeTiles(state, seat);
-  state.lastCopyWin[s] = state.rules.LocalYakuOn(kLastCopyYaku) && WaitsOnTheLastCopy(state, seat);
+  NoteRiichiWait(state, seat);
 }
 
 void RebuildRiichiSafeTiles(TableState& state, int seat) {

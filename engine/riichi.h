@@ -7,8 +7,6 @@
 
 namespace mj::engine {
 
-constexpr int kLastCopyYaku = 103;  // 絶張和
-
 // The seat pays 1000 points onto the table (its score may go negative) and
 // its declaration is out, as a normal riichi.
 void PayRiichiStake(TableState& state, int seat);

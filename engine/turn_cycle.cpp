@@ -2,6 +2,7 @@
 // discards, and the other seats may answer the discard.
 #include "engine/arrange_hand.h"
 #include "engine/calls.h"
+#include "engine/local_yaku_inputs.h"
 #include "engine/record_entries.h"
 #include "engine/riichi.h"
 #include "engine/sound_effects.h"
@@ -125,6 +126,7 @@ void Table::Discard(int seat, int position) {
     return;
   }
   hand::CheckWins(s, hand::kCheckRon, ports_.evaluator);
+  NoteTurnPassed(s);
   if (DecideResponses()) {
     WaitForAnswers();
     return;

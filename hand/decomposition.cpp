@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "hand/decomposition_search.h"
+#include "hand/local_yaku_shapes.h"
 #include "hand/shape_summary.h"
 #include "hand/tile_counts.h"
 
@@ -32,12 +33,11 @@ bool Decompose(TableState& state, int seat, SearchOrder order) {
 
 // What the score looks at, gathered once: sequences by their lowest kind,
 // triplets (kans apart) by kind.
-struct SetCensus {
+struct ScoreCensus {
   std::array<std::int8_t, kKindCount + 1> sequences{};
   std::array<std::int8_t, kKindCount + 1> triplets{};  // pons and kans
-  std::array<std::int8_t, kKindCount + 1> plainTriplets{};  // kans left out
 
-  explicit SetCensus(const DecompSets& sets) {
+  explicit ScoreCensus(const DecompSets& sets) {
     for (int i = 1; i <= 4; ++i) {
       const auto& set = sets[Index(i)];
       const TileCode low = set[1];
@@ -47,47 +47,35 @@ struct SetCensus {
         continue;
       }
       ++triplets[Index(low)];
-      if (set[4] == kNoTile) ++plainTriplets[Index(low)];
     }
   }
   bool Seq(int suit, int n) const { return sequences[Index(suit * 9 + n)] > 0; }
   bool Triplet(int suit, int n) const { return triplets[Index(suit * 9 + n)] > 0; }
-  bool PlainTriplet(int suit, int n) const { return plainTriplets[Index(suit * 9 + n)] > 0; }
 };
 
-bool HasStraight(const SetCensus& c) {
+bool HasStraight(const ScoreCensus& c) {
   for (int suit = 0; suit < 3; ++suit) {
     if (c.Seq(suit, 1) && c.Seq(suit, 4) && c.Seq(suit, 7)) return true;
   }
   return false;
 }
 
-bool HasThreeColourTriplets(const SetCensus& c) {
+bool HasThreeColourTriplets(const ScoreCensus& c) {
   for (int n = 1; n <= 9; ++n) {
     if (c.Triplet(0, n) && c.Triplet(1, n) && c.Triplet(2, n)) return true;
   }
   return false;
 }
 
-bool HasThreeColourSequences(const SetCensus& c) {
+bool HasThreeColourSequences(const ScoreCensus& c) {
   for (int n = 1; n <= 7; ++n) {
     if (c.Seq(0, n) && c.Seq(1, n) && c.Seq(2, n)) return true;
   }
   return false;
 }
 
-// 三連刻: three triplets of consecutive numbers in one suit, kans excluded.
-bool HasThreeStepTriplets(const SetCensus& c) {
-  for (int suit = 0; suit < 3; ++suit) {
-    for (int n = 1; n <= 7; ++n) {
-      if (c.PlainTriplet(suit, n) && c.PlainTriplet(suit, n + 1) && c.PlainTriplet(suit, n + 2)) return true;
-    }
-  }
-  return false;
-}
-
 // 三色通貫: 1-2-3, 4-5-6 and 7-8-9, each in a different suit.
-bool HasThreeColourStraight(const SetCensus& c) {
+bool HasThreeColourStraight(const ScoreCensus& c) {
   for (int a = 0; a < 3; ++a) {
     for (int b = 0; b < 3; ++b) {
       const int third = 3 - a - b;
@@ -97,7 +85,7 @@ bool HasThreeColourStraight(const SetCensus& c) {
   return false;
 }
 
-bool HasTwinSequences(const SetCensus& c) {
+bool HasTwinSequences(const ScoreCensus& c) {
   for (int k = 1; k <= kKindCount; ++k) {
     if (c.sequences[Index(k)] >= 2) return true;
   }
@@ -117,9 +105,9 @@ bool DecomposeForScoring(TableState& state, int seat) {
 }
 
 int ScoreDecomposition(const DecompSets& sets, bool hasCalled, const RuleSet& rules) {
-  const SetCensus census(sets);
+  const ScoreCensus census(sets);
   if (HasStraight(census) || HasThreeColourTriplets(census) || HasThreeColourSequences(census) ||
-      (rules.LocalYakuOn(108) && HasThreeStepTriplets(census)) ||
+      (rules.LocalYakuOn(108) && HoldsSanrenkou(sets)) ||
       (rules.LocalYakuOn(110) && HasThreeColourStraight(census))) {
     return 2;
   }

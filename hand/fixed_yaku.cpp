@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "hand/decomposition.h"
+#include "hand/local_yaku_shapes.h"
 #include "hand/tile_counts.h"
 #include "hand/yaku_checks.h"
 #include "hand/yaku_codes.h"
@@ -81,7 +82,10 @@ bool FixedYakuTest::HoldsOn(YakuCode code, const Completion& completion) const {
       return HasIttsu(sets, 0) || HasIttsu(sets, 1) || HasIttsu(sets, 2);
     case yaku::kSanshoku: return SanshokuSequenceNumber(sets) != 0;
     case yaku::kSanshokuDoukou: return SanshokuTripletNumber(sets) != 0;
-    default: return false;  // the local yaku that need the test add their own cases here
+    case yaku::kSanrenkou: return HoldsSanrenkou(completion.sets);
+    case yaku::kIsshokuSanjun: return HoldsIsshokuSanjun(completion.sets);
+    case yaku::kSanshokuTsuukan: return HoldsSanshokuTsuukan(completion.sets);
+    default: return false;
   }
 }
 

@@ -15,7 +15,8 @@ class FixedYakuTest {
   FixedYakuTest(TableState& state, int seat) : state_(state), seat_(seat) {}
 
   // Codes 6 役牌, 14 三色同順, 15 一気通貫, 19 小三元 (or better), 21 三色同刻,
-  // 22 三槓子 and 31 大三元; any other code is not known to be fixed.
+  // 22 三槓子, 31 大三元 and the local 108 三連刻, 109 一色三順, 110 三色通貫;
+  // any other code is not known to be fixed.
   bool IsFixed(YakuCode code);
 
  private:

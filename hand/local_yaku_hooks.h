@@ -20,7 +20,7 @@ enum class LocalYakuStep : std::uint8_t {
   OpenMelds,            // 101 and 122, then 102, then 103
   BeforeRinshan,        // 114, before 嶺上開花
   Rinshan,              // 113 in place of 嶺上開花, 119
-  Chankan,              // 117
+  Chankan,              // 117 (seven pairs may rob a kan too)
   LastTile,             // 116, 120
   SevenPairsYakuman,    // 131, 134, 135, 141
   SevenPairsVariants,   // 104-107 in place of 七対子

@@ -29,6 +29,7 @@ void EvaluateSevenPairsPath(WinContext& ctx) {
   // Seven pairs can rob a kan (a single wait on the added tile) like any hand.
   if (ctx.state.robbingKan) {
     ctx.Add(yaku::kChankan);
+    LocalYakuHook(ctx, LocalYakuStep::Chankan);
   } else if (ctx.state.wallRemaining == 0) {
     ctx.Add(ctx.tsumo ? yaku::kHaitei : yaku::kHoutei);
     LocalYakuHook(ctx, LocalYakuStep::SevenPairsLastTile);

@@ -84,8 +84,30 @@ Status CheckTiles(const WinSituation& w) {
   return Status::Ok();
 }
 
-bool HasKan(const TableState& state, std::size_t s) {
-  return state.openKanKinds[s][1] != kNoTile || state.closedKanKinds[s][1] != kNoTile;
+int KanCount(const TableState& state, std::size_t s) {
+  int kans = 0;
+  for (int i = 1; i <= 4; ++i) {
+    kans += state.openKanKinds[s][Index(i)] != kNoTile ? 1 : 0;
+    kans += state.closedKanKinds[s][Index(i)] != kNoTile ? 1 : 0;
+  }
+  return kans;
+}
+
+bool HasKanOf(const TableState& state, std::size_t s, TileCode kind) {
+  for (int i = 1; i <= 4; ++i) {
+    if (state.openKanKinds[s][Index(i)] == kind || state.closedKanKinds[s][Index(i)] == kind) return true;
+  }
+  return false;
+}
+
+Status CheckPlayInputs(const TableState& state, std::size_t s, const WinSituation& w) {
+  if (w.afterKan && (w.tsumo || w.chankan)) return Bad("after_kan is a ron on a discard");
+  if (w.kanRun < 0 || w.kanRun > 4) return Bad("kan_run must be 0-4");
+  if (w.kanRun > 0 && !w.rinshan) return Bad("kan_run needs rinshan");
+  if (w.kanRun > KanCount(state, s)) return Bad("kan_run counts the seat's own kans, and it has fewer");
+  if (w.redDragonKan && (!w.rinshan || !HasKanOf(state, s, kRed))) return Bad("red_dragon_kan needs rinshan and a kan of 中");
+  if (w.lastCopy && !(w.riichi || w.doubleRiichi)) return Bad("last_copy needs riichi");
+  return Status::Ok();
 }
 
 Status CheckFlags(const TableState& state, std::size_t s, const WinSituation& w) {
@@ -96,7 +118,7 @@ Status CheckFlags(const TableState& state, std::size_t s, const WinSituation& w)
   if ((w.ippatsu || w.openRiichi) && !anyRiichi) return Bad("ippatsu and open_riichi need riichi");
   if (w.haitei && !w.tsumo) return Bad("haitei is a tsumo");
   if (w.houtei && w.tsumo) return Bad("houtei is a ron");
-  if (w.rinshan && (!w.tsumo || !HasKan(state, s))) return Bad("rinshan is a tsumo after a kan");
+  if (w.rinshan && (!w.tsumo || KanCount(state, s) == 0)) return Bad("rinshan is a tsumo after a kan");
   if (w.chankan && w.tsumo) return Bad("chankan is a ron");
   const int firstTurn = (w.tenhou ? 1 : 0) + (w.chiihou ? 1 : 0) + (w.renhou ? 1 : 0);
   if (firstTurn > 1) return Bad("at most one of tenhou, chiihou and renhou");
@@ -113,7 +135,7 @@ Status CheckFlags(const TableState& state, std::size_t s, const WinSituation& w)
   if (Status c = CheckCodes(w.uraIndicators, "the ura indicators"); !c.ok()) return c;
   if (w.doraIndicators.size() > kDoraSlots || w.uraIndicators.size() > kDoraSlots) return Bad("at most five indicators");
   if (w.honba < 0 || w.deposits < 0 || w.honba > 9999 || w.deposits > 9999) return Bad("honba and deposits must be 0-9999");
-  return Status::Ok();
+  return CheckPlayInputs(state, s, w);
 }
 
 void PlaceMeld(TableState& state, std::size_t s, const MeldSpec& meld, int& meldPosition) {
@@ -189,6 +211,11 @@ Status ApplyWinConditions(TableState& state, const WinSituation& w) {
   state.rinshanChance = w.rinshan;
   state.robbingKan = w.chankan;
   state.robbedKanTile = w.chankan ? state.handTiles[s][kDrawnPosition] : kNoTile;
+  state.discardAfterKan = w.afterKan;
+  static_cast<LocalYakuState&>(state) = LocalYakuState{};
+  state.kanRunCount = static_cast<std::int16_t>(w.rinshan ? std::max(w.kanRun, 1) : 0);
+  state.kanOfRedDragon = w.redDragonKan;
+  state.lastCopyWin[s] = w.lastCopy;
   for (std::size_t i = 0; i < w.doraIndicators.size(); ++i) state.doraIndicators[i + 1] = w.doraIndicators[i];
   for (std::size_t i = 0; i < w.uraIndicators.size(); ++i) state.uraIndicators[i + 1] = w.uraIndicators[i];
   state.honba = static_cast<std::int16_t>(w.honba);

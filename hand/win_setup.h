@@ -42,6 +42,11 @@ struct WinSituation {
   bool tenhou = false;
   bool chiihou = false;
   bool renhou = false;
+  // How the hand was played, for the local yaku that read it.
+  bool afterKan = false;      // the discard won on followed its discarder's replacement draw
+  int kanRun = 0;             // kans in a row before the replacement tile; a rinshan win has at least 1
+  bool redDragonKan = false;  // the kan before the replacement tile was of 中
+  bool lastCopy = false;      // at its riichi the seat waited on the last unseen copy of one kind
 };
 
 // Rebuilds the state for the situation under the state's rules (set them

@@ -56,8 +56,47 @@ constexpr YakuCode kUraDora = 51;  // ウラドラ
 constexpr YakuCode kRedDora = 52;  // アカドラ
 
 constexpr YakuCode kFirstLocal = 101;
+constexpr YakuCode kKinkeiDokuritsu = 101;     // 金鶏独立
+constexpr YakuCode kKanburi = 102;             // 槓振り
+constexpr YakuCode kZetchou = 103;             // 絶張和
+constexpr YakuCode kOddSevenPairs = 104;       // 奇数七対子
+constexpr YakuCode kEvenSevenPairs = 105;      // 偶数七対子
+constexpr YakuCode kDragonSevenPairs = 106;    // 三元七対子
+constexpr YakuCode kWindSevenPairs = 107;      // 四風七対子
+constexpr YakuCode kSanrenkou = 108;           // 三連刻
+constexpr YakuCode kIsshokuSanjun = 109;       // 一色三順
+constexpr YakuCode kSanshokuTsuukan = 110;     // 三色通貫
 constexpr YakuCode kOpenRiichi = 111;          // オープンリーチ
+constexpr YakuCode kAruchuu = 112;             // アル中
+constexpr YakuCode kRenkanKaihou = 113;        // 連槓開花
+constexpr YakuCode kAnchuuMosaku = 114;        // 暗中模索
+constexpr YakuCode kOpenChuuren = 115;         // 鳴き九連宝燈
 constexpr YakuCode kFirstManganLocal = 116;    // 116-123 stand for mangan flags 1-8
+constexpr YakuCode kIipinMouyue = 116;         // 一筒摸月
+constexpr YakuCode kRyansouChankan = 117;      // 二索槍槓
+constexpr YakuCode kUushinTsuukan = 118;       // 五心通貫
+constexpr YakuCode kUupinKaihou = 119;         // 五筒開花
+constexpr YakuCode kChuupinRaoyui = 120;       // 九筒撈魚
+constexpr YakuCode kSouryuuSoushu = 121;       // 双竜争珠
+constexpr YakuCode kDokuchouKankousetsu = 122; // 独釣寒江雪
+constexpr YakuCode kSeiPeikou = 123;           // 清盃口
+constexpr YakuCode kSuurenkou = 124;           // 四連刻
+constexpr YakuCode kIsshokuYonjun = 125;       // 一色四順
+constexpr YakuCode kShiisanPuutaa = 126;       // 十三不塔
+constexpr YakuCode kHyakumangoku = 127;        // 百萬石
+constexpr YakuCode kKishuuGojuugo = 128;       // 紀州五十五萬石
+constexpr YakuCode kToukanHou = 129;           // 頭槓和
+constexpr YakuCode kShiisanUukou = 130;        // 十三無靠
+constexpr YakuCode kAoNoDoumon = 131;          // 青の洞門
+constexpr YakuCode kFuukaSetsugetsu = 132;     // 風花雪月
+constexpr YakuCode kKachouFuugetsu = 133;      // 花鳥風月
+constexpr YakuCode kDaisougen = 134;           // 大草原
+constexpr YakuCode kDaichikurin = 135;         // 大竹林
+constexpr YakuCode kSuuchouPaikou = 136;       // 四跳牌刻
+constexpr YakuCode kTounansha = 137;           // 盗難車
+constexpr YakuCode kBanryokuIttenKou = 138;    // 萬緑叢中一点紅
+constexpr YakuCode kRenjunHou = 139;           // 連順和
+constexpr YakuCode kBeniKujaku = 140;          // 紅孔雀
 constexpr YakuCode kOpenRiichiRon = 141;       // won on a non-riichi seat's discard in open riichi
 constexpr YakuCode kLastLocal = 141;
 
@@ -76,5 +115,7 @@ constexpr int kManganFlagHan = 5;
 constexpr YakuCode ManganFlagCode(int flag) {
   return flag == kRenhouManganFlag ? kRenhou : static_cast<YakuCode>(kFirstManganLocal - 1 + flag);
 }
+// The flag a mangan-class local yaku (116-123) sets.
+constexpr int ManganFlagOf(YakuCode code) { return code - kFirstManganLocal + 1; }
 
 }  // namespace mj::hand::yaku

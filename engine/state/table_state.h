@@ -14,6 +14,7 @@
 #include "engine/state/call_state.h"
 #include "engine/state/cpu_state.h"
 #include "engine/state/human_state.h"
+#include "engine/state/local_yaku_state.h"
 #include "engine/state/player_types.h"
 #include "engine/state/score_state.h"
 #include "engine/state/seat_helpers.h"
@@ -126,7 +127,8 @@ struct RecordBuffer {
 };
 
 struct TableState : WallState, HandsState, RiverState, DoraState, CounterState, ResponseState, TurnState,
-                    WinState, ScoreState, SettlementState, CallState, HumanState, CpuState, RecordBuffer {
+                    WinState, ScoreState, SettlementState, CallState, HumanState, CpuState, RecordBuffer,
+                    LocalYakuState {
   PerSeat<Player> players{};
   RuleSet rules = RuleSet::Defaults();
   GameMode mode;

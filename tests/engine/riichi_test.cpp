@@ -5,6 +5,7 @@
 #include <functional>
 #include <vector>
 
+#include "hand/yaku_codes.h"
 #include "tests/engine/riichi_fixtures.h"
 
 namespace mj::engine {
@@ -110,7 +111,7 @@ TEST(Riichi, LastCopyWinIsMarkedWhenTheOnlyWaitHasOneCopyLeft) {
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
     TableState s = Seat2Drew();
-    s.rules.SetLocalYaku(kLastCopyYaku, row.yakuOn ? 1 : 0);
+    s.rules.SetLocalYaku(hand::yaku::kZetchou, row.yakuOn ? 1 : 0);
     AddToRiver(s, 3, row.seenElsewhere);
     s.riichiJustDeclared = true;
     DiscardDeclaringTile(s, "9p");  // waits on 5p alone; one 5p is in the seat's own hand

@@ -32,7 +32,10 @@ class RecordingLan final : public LanLink {
 // Counts what the table asked the window to show.
 class CountingView final : public TableView {
  public:
-  void HandSettled(int seat) override { settled.push_back(seat); }
+  void HandSettled(int seat) override {
+    settled.push_back(seat);
+    if (state != nullptr) settledLists.push_back(state->yakuList[static_cast<std::size_t>(seat)]);
+  }
   void HandEnding() override {
     ++handsEnded;
     if (state != nullptr) endings.push_back(state->yakuList[1][0]);
@@ -46,6 +49,7 @@ class CountingView final : public TableView {
   std::vector<int> settled, calls, riichis, riichiCancels;
   std::vector<std::string> messages;
   std::vector<YakuCode> endings;  // seat 1's first code as each hand ended
+  std::vector<YakuRow> settledLists;  // each settled winner's yaku list
   int handsEnded = 0;
   int gamesEnded = 0;
 };
@@ -78,18 +82,24 @@ struct TableFixture {
   }
   TableState& State() { return table.State(); }
 
-  // Fires whichever timer runs until the game ends or nothing runs; false
-  // when the table waits with no timer running. Invariants hold after every tick.
+  // Fires whichever timer runs; false when none does.
+  bool Tick() {
+    if (timers.turnIntervalMs > 0) {
+      table.OnTurnTimer();
+    } else if (timers.responseRunning) {
+      table.OnResponseTimer();
+    } else {
+      return false;
+    }
+    return true;
+  }
+
+  // Ticks until the game ends or nothing runs; false when the table waits
+  // with no timer running. Invariants hold after every tick.
   bool RunToEnd(int maxSteps = 100000) {
     const Money total = StartingScore(State().rules) * kSeats;
     for (int step = 0; step < maxSteps && !table.IsGameOver(); ++step) {
-      if (timers.turnIntervalMs > 0) {
-        table.OnTurnTimer();
-      } else if (timers.responseRunning) {
-        table.OnResponseTimer();
-      } else {
-        return false;
-      }
+      if (!Tick()) return false;
       const std::string broken = CheckTableInvariants(State(), total);
       if (!broken.empty()) {
         lastViolation = broken;

@@ -21,14 +21,7 @@ void SetList(TableState& state, std::initializer_list<YakuCode> codes, int fu = 
   state.dealerSeat = 2;
 }
 
-std::string Lines(const TableState& state) {
-  std::string text;
-  for (const YakuLine& line : state.yakuLines[1]) {
-    if (line.empty()) continue;
-    text += (text.empty() ? "" : "/") + line.Str();
-  }
-  return text;
-}
+std::string Lines(const TableState& state) { return test::YakuLinesText(state); }
 
 TEST(ScoreHand, WritesOneLinePerYakuWithHanAndExperience) {
   TableState state;

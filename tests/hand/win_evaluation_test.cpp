@@ -20,7 +20,7 @@ constexpr test::YakuExpectation kCases[] = {
     {"riichi ippatsu tsumo", {"234m567p345s11p67s8s", "", "tsumo riichi ippatsu", ""}, "2 3 1", true},
     {"ippatsu off under rule 16 = 0", {"234m567p345s11p67s8s", "", "tsumo riichi ippatsu", "16=0"}, "2 1", true},
     {"double riichi", {"234m567p345s11p67s8s", "", "double", ""}, "12 4", true},
-    {"open riichi", {"234m567p345s11p67s8s", "", "riichi open", ""}, "111 4", true},
+    {"open riichi tsumo", {"234m567p345s11p67s8s", "", "tsumo riichi open", "13=1"}, "111 4 1", true},
     {"white dragon triplet by ron", {"234m567p345s55s55z5z", "", "", ""}, "6", true},
     {"iipeikou pinfu", {"22334m456p789s55s4m", "", "", ""}, "7 4", true},
     {"sanshoku on an edge wait", {"123m123p456m99p12s3s", "", "", ""}, "14", true},

@@ -79,6 +79,16 @@ inline std::string YakuListText(const std::vector<YakuCode>& list) {
   return text;
 }
 
+// The seat's display lines, joined by "/".
+inline std::string YakuLinesText(const TableState& state, int seat = 1) {
+  std::string text;
+  for (const YakuLine& line : state.yakuLines[static_cast<std::size_t>(seat)]) {
+    if (line.empty()) continue;
+    text += (text.empty() ? "" : "/") + line.Str();
+  }
+  return text;
+}
+
 // SetUpWinTable, then EvaluateWin; its answer.
 inline bool EvaluateSituation(TableState& state, const hand::WinSituation& situation) {
   SetUpWinTable(state, situation);
@@ -86,8 +96,8 @@ inline bool EvaluateSituation(TableState& state, const hand::WinSituation& situa
 }
 
 // Flags and settings by words: "tsumo riichi double ippatsu open dealer haitei
-// houtei rinshan chankan tenhou chiihou renhou", "seat=28", "round=29",
-// "dora=<tiles>", "ura=<tiles>", "honba=5".
+// houtei rinshan chankan tenhou chiihou renhou afterkan reddragonkan lastcopy",
+// "seat=28", "round=29", "dora=<tiles>", "ura=<tiles>", "honba=5", "kanrun=2".
 inline void ApplyWords(hand::WinSituation& w, std::string_view words) {
   std::istringstream in{std::string(words)};
   std::string word;
@@ -108,6 +118,10 @@ inline void ApplyWords(hand::WinSituation& w, std::string_view words) {
     else if (key == "tenhou") w.tenhou = true;
     else if (key == "chiihou") w.chiihou = true;
     else if (key == "renhou") w.renhou = true;
+    else if (key == "afterkan") w.afterKan = true;
+    else if (key == "reddragonkan") w.redDragonKan = true;
+    else if (key == "lastcopy") w.lastCopy = true;
+    else if (key == "kanrun") w.kanRun = std::stoi(value);
     else if (key == "seat") w.seatWind = static_cast<TileCode>(std::stoi(value));
     else if (key == "round") w.roundWind = static_cast<TileCode>(std::stoi(value));
     else if (key == "dora") w.doraIndicators = Tiles(value);
@@ -117,7 +131,7 @@ inline void ApplyWords(hand::WinSituation& w, std::string_view words) {
   }
 }
 
-// Rule values by "N=v" words, e.g. "30=2 14=1".
+// Rule values by "N=v" words, e.g. "30=2 14=1"; N from 101 sets that local yaku's flag.
 inline void ApplyRules(RuleSet& rules, std::string_view words) {
   std::istringstream in{std::string(words)};
   std::string word;
@@ -127,7 +141,13 @@ inline void ApplyRules(RuleSet& rules, std::string_view words) {
       ADD_FAILURE() << "bad rule word " << word;
       continue;
     }
-    rules.value[static_cast<std::size_t>(std::stoi(word.substr(0, eq)))] = static_cast<std::int16_t>(std::stoi(word.substr(eq + 1)));
+    const int code = std::stoi(word.substr(0, eq));
+    const int value = std::stoi(word.substr(eq + 1));
+    if (code >= kFirstLocalYaku) {
+      rules.SetLocalYaku(code, value);
+    } else {
+      rules.value[static_cast<std::size_t>(code)] = static_cast<std::int16_t>(value);
+    }
   }
 }
 

@@ -13,6 +13,7 @@
 #include "hand/win_evaluation.h"
 #include "hand/win_payments.h"
 #include "hand/win_setup.h"
+#include "hand/yaku_codes.h"
 #include "hand/yaku_tables.h"
 #include "hand/yaku_values.h"
 #include "rules/rule_catalog.h"
@@ -132,7 +133,7 @@ Status ReadConditions(const Fields& fields, WinSituation& w) {
       {"tsumo", &w.tsumo},     {"riichi", &w.riichi},   {"double_riichi", &w.doubleRiichi}, {"ippatsu", &w.ippatsu},
       {"open_riichi", &w.openRiichi}, {"dealer", &w.dealer}, {"haitei", &w.haitei},     {"houtei", &w.houtei},
       {"rinshan", &w.rinshan}, {"chankan", &w.chankan}, {"tenhou", &w.tenhou},         {"chiihou", &w.chiihou},
-      {"renhou", &w.renhou}};
+      {"renhou", &w.renhou},   {"after_kan", &w.afterKan}, {"red_dragon_kan", &w.redDragonKan}, {"last_copy", &w.lastCopy}};
   for (const auto& [name, out] : flags) {
     if (Status s = fields.Flag(name, *out); !s.ok()) return s;
   }
@@ -146,17 +147,19 @@ Status ReadConditions(const Fields& fields, WinSituation& w) {
   w.seatWind = static_cast<TileCode>(seatWind);
   if (Status s = fields.Tiles("dora_indicators", w.doraIndicators); !s.ok()) return s;
   if (Status s = fields.Tiles("ura_indicators", w.uraIndicators); !s.ok()) return s;
+  if (Status s = fields.Number("kan_run", 0, 4, w.kanRun); !s.ok()) return s;
   if (Status s = fields.Number("honba", 0, 9999, w.honba); !s.ok()) return s;
   return fields.Number("deposits", 0, 9999, w.deposits);
 }
 
 // The win check the table runs: a ron is tried on the tile discarded by the
 // seat opposite (or added to its kan), a tsumo on the drawn tile; 先付けなし
-// and furiten are decided there.
+// and furiten are decided there. A first draw may win without a complete
+// shape (the first-draw local yakuman); 九種公九牌倒牌 is an abort, not a win.
 bool AcceptedAsAWin(TableState& state, const WinSituation& w) {
   TileCode& drawn = state.handTiles[static_cast<std::size_t>(kSeat)][kDrawnPosition];
   const TileCode winningTile = drawn;
-  if (!hand::IsCompleteHand(state, kSeat)) return false;
+  if (!w.tsumo && !hand::IsCompleteHand(state, kSeat)) return false;
   hand::StandardWinEvaluator evaluator;
   if (!w.tsumo && !w.chankan) {
     const auto d = static_cast<std::size_t>(state.currentSeat);
@@ -164,7 +167,8 @@ bool AcceptedAsAWin(TableState& state, const WinSituation& w) {
     state.riverCount[d] = 1;
   }
   const bool accepted = hand::CheckWins(state, w.tsumo ? hand::kCheckTsumo : hand::kCheckRon, evaluator) &&
-                        state.canRon[static_cast<std::size_t>(kSeat)] && state.yakuList[kSeat][0] != hand::kFuritenCode;
+                        state.canRon[static_cast<std::size_t>(kSeat)] && state.yakuList[kSeat][0] != hand::kFuritenCode &&
+                        state.yakuList[kSeat][0] != hand::yaku::kNineTerminals;
   drawn = winningTile;  // the ron check clears it again
   return accepted;
 }
