@@ -92,7 +92,7 @@ class KanningSeat final : public SeatController {
     for (int p = 1; p <= kHandPositions; ++p) {
       if (hand[static_cast<std::size_t>(p)] == discardKind) return DiscardChoice{p, false};
     }
-    return DiscardChoice{TsumogiriPosition(s, seat), false};
+    return DiscardChoice{LastTilePosition(s, seat), false};
   }
 
   int kanSeat = 1;
