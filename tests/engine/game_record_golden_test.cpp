@@ -110,5 +110,32 @@ TEST(GameRecordGolden, TenhouLogHasOneEntryPerHandAndTheSettledDeltas) {
   EXPECT_EQ(log["sc"].size(), 8u);
 }
 
+TEST(GameRecordFile, AFailedWriteIsReportedOnceAndPlayGoesOn) {
+  const std::filesystem::path dir = std::filesystem::temp_directory_path() / "mj_record_vanishing";
+  std::filesystem::remove_all(dir);
+  std::filesystem::create_directories(dir);
+  TableOptions options;
+  options.recordOutput = true;
+  options.recordPath = (dir / "Tsubakiya.txt").string();
+  test::TableFixture f(kSeed, options);
+  CpuSeat cpu(f.random);
+  for (int seat = 1; seat <= kSeats; ++seat) f.table.SetSeatController(seat, cpu);
+  f.table.OpenTable();
+  std::filesystem::remove_all(dir);  // the folder goes away under the running table
+  EXPECT_TRUE(f.RunToEnd()) << f.lastViolation;
+  EXPECT_FALSE(f.table.IsStopped());
+  EXPECT_EQ(f.dialogs.errors, std::vector<std::string>{"牌譜ファイルの出力先に問題がある為記録できません"});
+}
+
+TEST(GameRecordFile, AnUnusablePathAtOpeningMeansNoRecord) {
+  TableOptions options;
+  options.recordOutput = true;
+  options.recordPath = "/nonexistent-folder/Tsubakiya.txt";
+  test::TableFixture f(kSeed, options);
+  f.table.OpenTable();
+  EXPECT_EQ(f.dialogs.errors, std::vector<std::string>{"牌譜ファイルの出力先に問題がある為記録できません"});
+  EXPECT_TRUE(f.State().recordPath.empty());
+}
+
 }  // namespace
 }  // namespace mj::engine
