@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/clock.h"
+#include "common/headless_dialogs.h"
 #include "common/random_source.h"
 #include "cpu/call_decision.h"
 #include "cpu/cpu_discard.h"
@@ -23,14 +24,6 @@
 namespace {
 
 using mj::TableState;
-
-class QuietDialogs final : public mj::Dialogs {
- public:
-  void ShowError(std::string_view) override {}
-  void ShowInfo(std::string_view) override {}
-  bool AskYesNo(std::string_view) override { return true; }
-  bool AskOpenRiichi() override { return false; }
-};
 
 struct Position {
   TableState state;
@@ -83,7 +76,7 @@ int PlayGame(std::uint32_t seed, mj::engine::Sounds* sounds, Positions* position
   mj::engine::NullView view;
   mj::engine::ManualTimers timers;
   mj::engine::SilentSounds silent;
-  QuietDialogs dialogs;
+  mj::HeadlessDialogs dialogs;
   mj::MemoryRecords records;
   mj::hand::StandardWinEvaluator evaluator;
   mj::engine::Table table(

@@ -5,17 +5,10 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "common/headless_dialogs.h"
 #include "store/data_store.h"
 
 namespace {
-
-class QuietDialogs final : public mj::Dialogs {
- public:
-  void ShowError(std::string_view) override {}
-  void ShowInfo(std::string_view) override {}
-  bool AskYesNo(std::string_view) override { return false; }
-  bool AskOpenRiichi() override { return false; }
-};
 
 std::filesystem::path MakeFolder() {
   std::string pattern = (std::filesystem::temp_directory_path() / "tsubakiya-bench-XXXXXX").string();
@@ -33,7 +26,7 @@ struct BenchFile {
   }
   std::filesystem::path folder = MakeFolder();
   std::string path = (folder / "Tsubakiya.dat").string();
-  QuietDialogs dialogs;
+  mj::HeadlessDialogs dialogs{false};
   mj::store::DataStore store{path, dialogs};
 };
 

@@ -8,19 +8,11 @@
 #include <sstream>
 #include <string>
 
-#include "common/dialogs.h"
+#include "common/headless_dialogs.h"
 #include "store/data_store.h"
 #include "store/sqlite_connection.h"
 
 namespace {
-
-class StderrDialogs final : public mj::Dialogs {
- public:
-  void ShowError(std::string_view text) override { std::cerr << "error: " << text << '\n'; }
-  void ShowInfo(std::string_view text) override { std::cerr << text << '\n'; }
-  bool AskYesNo(std::string_view) override { return false; }
-  bool AskOpenRiichi() override { return false; }
-};
 
 int Fail(const std::string& what, const mj::Status& status) {
   std::cerr << "tsubakiya-make-data-file: " << what << ": " << status.message() << " (" << status.code() << ")\n";
@@ -53,7 +45,7 @@ int main(int argc, char** argv) {
     if (mj::Status s = (*db)->Exec(seed.str()); !s.ok()) return Fail("the seed failed", s);
   }
 
-  StderrDialogs dialogs;
+  mj::HeadlessDialogs dialogs(false, true);
   mj::store::DataStore store(work.string(), dialogs);
   auto wallet = store.LoadWallet();
   if (!wallet.ok()) return Fail("cannot read the money row", wallet.status());

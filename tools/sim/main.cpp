@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/clock.h"
+#include "common/headless_dialogs.h"
 #include "common/random_source.h"
 #include "engine/headless_ports.h"
 #include "engine/state/memory_records.h"
@@ -17,21 +18,13 @@
 
 namespace {
 
-class QuietDialogs final : public mj::Dialogs {
- public:
-  void ShowError(std::string_view text) override { std::fprintf(stderr, "error: %.*s\n", int(text.size()), text.data()); }
-  void ShowInfo(std::string_view) override {}
-  bool AskYesNo(std::string_view) override { return true; }
-  bool AskOpenRiichi() override { return false; }
-};
-
 int PrintDeal(const mj::sim::SimOptions& options) {
   mj::SeededRandom random(options.seed);
   mj::SystemClock clock;
   mj::engine::NullView view;
   mj::engine::ManualTimers timers;
   mj::engine::SilentSounds sounds;
-  QuietDialogs dialogs;
+  mj::HeadlessDialogs dialogs(true, true);
   mj::MemoryRecords records;
   mj::hand::StandardWinEvaluator evaluator;
   mj::engine::Table table({view, timers, sounds, dialogs, random, clock, records, evaluator}, {});

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "common/clock.h"
+#include "common/headless_dialogs.h"
 #include "common/random_source.h"
 #include "engine/cpu_seat.h"
 #include "engine/headless_ports.h"
@@ -22,15 +23,6 @@ namespace mj::sim {
 namespace {
 
 constexpr int kStepLimit = 200000;  // far beyond any real game
-
-class SilentDialogs final : public Dialogs {
- public:
-  void ShowError(std::string_view text) override { lastError = std::string(text); }
-  void ShowInfo(std::string_view) override {}
-  bool AskYesNo(std::string_view) override { return true; }
-  bool AskOpenRiichi() override { return false; }
-  std::string lastError;
-};
 
 // FNV-1a over everything that happened, so any change of behaviour shows.
 class Digest {
@@ -145,7 +137,7 @@ bool PlayGame(const SimOptions& options, int game, SimSummary& summary, Digest& 
   SystemClock clock;
   engine::ManualTimers timers;
   engine::SilentSounds sounds;
-  SilentDialogs dialogs;
+  HeadlessDialogs dialogs;
   MemoryRecords memory;
   std::unique_ptr<store::DataStore> store;
   std::unique_ptr<store::DataStoreRecords> fileRecords;
