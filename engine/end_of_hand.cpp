@@ -16,7 +16,6 @@
 namespace mj::engine {
 namespace {
 
-constexpr std::string_view kUserUpdateFailed = "ユーザーマスタの更新処理に失敗しました";
 constexpr int kLastLevel = 40;
 
 YakuCode FirstCode(const TableState& s, int seat) { return s.yakuList[static_cast<std::size_t>(seat)][0]; }
@@ -72,7 +71,7 @@ void Table::SettleAndReport(int seat) {
   // Experience and the local yaku each new level brings.
   const int gain = s.shownExperience;
   if (s.mode.isLanGame || seat != 1 || s.players[1].isCpu || gain <= 0) return;
-  if (s.isMaster && Stop(ports_.records.AddUserStats(ExperienceDelta(s.players[1], gain)), kUserUpdateFailed)) return;
+  if (s.isMaster && Stop(ports_.records.AddUserStats(ExperienceDelta(s.players[1], gain)), kUserUpdateFailedText)) return;
   Player& human = s.players[1];
   int level = human.experience / 100;
   human.experience += gain;
@@ -103,7 +102,7 @@ void Table::EndHand(int winner, bool isWin) {
   if (s.isMaster && s.mode.statsEnabled) {
     for (int seat = 1; seat <= kSeats; ++seat) {
       const StatsDelta delta = HandEndedDelta(s.players[static_cast<std::size_t>(seat)]);
-      if (Stop(ports_.records.AddUserStats(delta), kUserUpdateFailed)) return;
+      if (Stop(ports_.records.AddUserStats(delta), kUserUpdateFailedText)) return;
     }
   }
   auto resetStreaks = [&] {

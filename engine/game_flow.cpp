@@ -10,7 +10,6 @@
 namespace mj::engine {
 namespace {
 
-constexpr std::string_view kUserUpdateFailed = "ユーザーマスタの更新処理に失敗しました";
 
 float RatingChangeOf(const TableState& s, int seat) {
   std::array<Money, 5> scores{};
@@ -45,11 +44,11 @@ void Table::OpenTable() {
   s.recordPath = recordFile_.Path();
   keepTenhouLog_ = s.isMaster && recordFile_.IsOpen() && options_.recordOutput;
   s.honbaValue = HonbaValue(s.rules);
-  s.stageConditionMet = false;
+  s.mode.stageConditionMet = false;
   if (s.isMaster && s.mode.statsEnabled) {
     for (int seat = 1; seat <= kSeats; ++seat) {
       const StatsDelta delta = TableOpenedDelta(s.players[static_cast<std::size_t>(seat)]);
-      if (Stop(ports_.records.AddUserStats(delta), kUserUpdateFailed)) return;
+      if (Stop(ports_.records.AddUserStats(delta), kUserUpdateFailedText)) return;
     }
   }
   for (int seat = 1; seat <= kSeats; ++seat) {
@@ -81,7 +80,7 @@ bool Table::RequestClose() {
   ports_.timers.SetResponseTimer(false);
   responseOpen_ = false;
   // The penalty is written on any client: it is the local player's own.
-  if (s.mode.statsEnabled) Stop(ports_.records.AddUserStats(QuitDelta(s.players[1])), kUserUpdateFailed);
+  if (s.mode.statsEnabled) Stop(ports_.records.AddUserStats(QuitDelta(s.players[1])), kUserUpdateFailedText);
   gameOver_ = true;
   return true;
 }
@@ -102,7 +101,7 @@ void Table::EndGame() {
       const auto i = static_cast<std::size_t>(seat);
       const StatsDelta delta = GameEndedDelta(s.players[i], finalResult_.placement[i], finalResult_.finalPoints[i],
                                               RatingChangeOf(s, seat));
-      if (Stop(ports_.records.AddUserStats(delta), kUserUpdateFailed)) return;
+      if (Stop(ports_.records.AddUserStats(delta), kUserUpdateFailedText)) return;
     }
   }
   ports_.dialogs.ShowInfo("試合が終了しました");

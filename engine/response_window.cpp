@@ -188,7 +188,7 @@ void Table::ApplyBestCall() {
   ports_.view.CallMade(claim.seat);
   if (result.firstCall && s.isMaster && s.mode.statsEnabled) {
     const StatsDelta delta = FirstCallDelta(s.players[static_cast<std::size_t>(claim.seat)]);
-    if (Stop(ports_.records.AddUserStats(delta), "ユーザーマスタの更新処理に失敗しました")) return;
+    if (Stop(ports_.records.AddUserStats(delta), kUserUpdateFailedText)) return;
   }
   if (result.kind != kCallKan) {
     ports_.timers.SetTurnTimer(s.stepInterval);

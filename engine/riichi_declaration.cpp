@@ -10,7 +10,6 @@ namespace mj::engine {
 namespace {
 
 constexpr std::string_view kRiichiCancelled = "リーチ取消";
-constexpr std::string_view kUserUpdateFailed = "ユーザーマスタの更新処理に失敗しました";
 
 }  // namespace
 
@@ -44,7 +43,7 @@ bool Table::FinishRiichi(int seat) {
   TableState& s = state_;
   FixRiichi(s, seat);
   if (!s.isMaster || !s.mode.statsEnabled) return true;
-  return !Stop(ports_.records.AddUserStats(RiichiDelta(s.players[static_cast<std::size_t>(seat)])), kUserUpdateFailed);
+  return !Stop(ports_.records.AddUserStats(RiichiDelta(s.players[static_cast<std::size_t>(seat)])), kUserUpdateFailedText);
 }
 
 }  // namespace mj::engine

@@ -14,8 +14,6 @@
 namespace mj::hand {
 namespace {
 
-constexpr std::string_view kUserUpdateFailed = "ユーザーマスタの更新処理に失敗しました";
-constexpr std::string_view kYakuUpdateFailed = "役マスタの更新処理に失敗しました";
 
 constexpr std::array<YakuCode, 6> kLiableYakuman = {yaku::kDaisangen, yaku::kSuukantsu, yaku::kTsuuiisou,
                                                     yaku::kChinroutou, yaku::kRyuuiisou, yaku::kDaisuushii};
@@ -70,7 +68,7 @@ void Settler::RecordYakuWins(int seat, YakuCode code, int count) {
   const Status status = records_.AddYakuWins(PlayerAt(seat).userCode, code, YakuName(code), count);
   if (!status.ok()) {
     report_.status = status;
-    report_.message = kYakuUpdateFailed;
+    report_.message = kYakuUpdateFailedText;
   }
 }
 
@@ -79,7 +77,7 @@ void Settler::AddStats(StatsDelta delta) {
   const Status status = records_.AddUserStats(delta);
   if (!status.ok()) {
     report_.status = status;
-    report_.message = kUserUpdateFailed;
+    report_.message = kUserUpdateFailedText;
   }
 }
 
@@ -295,7 +293,7 @@ void Settler::PayRon(int winner, int discarder, Money hand, Money honba, const P
 }
 
 void Settler::CheckStageCondition(int winner) {
-  if (s_.mode.stageNumber == 0 || winner != 1 || PlayerAt(1).isCpu || s_.stageConditionMet) return;
+  if (s_.mode.stageNumber == 0 || winner != 1 || PlayerAt(1).isCpu || s_.mode.stageConditionMet) return;
   const YakuRow& list = s_.yakuList[1];
   auto has = [&](YakuCode code) { return ListHolds(list, code); };
   bool met = false;
@@ -314,7 +312,7 @@ void Settler::CheckStageCondition(int winner) {
     case 15: met = s_.limitLabel == "ダブル役満"; break;
     default: break;
   }
-  if (met) s_.stageConditionMet = true;
+  if (met) s_.mode.stageConditionMet = true;
 }
 
 }  // namespace

@@ -24,7 +24,6 @@ class Connection;
 
 constexpr std::string_view kWalletUpdateFailedText = "レジストマスタの更新に失敗しました";
 constexpr std::string_view kUserReadFailedText = "ユーザー情報の取得に失敗しました";
-constexpr std::string_view kUserUpdateFailedText = "ユーザーマスタの更新処理に失敗しました";
 
 class DataStore {
  public:

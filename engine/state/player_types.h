@@ -28,6 +28,7 @@ struct GameMode {
   int lanHostSeat = 1;     // local seat of the host (1 on the host)
   int lanFirstDealer = 1;  // lobby seat number of the first dealer
   bool statsEnabled = true;
+  bool stageConditionMet = false;  // the stage's condition was met during this game
 };
 
 }  // namespace mj

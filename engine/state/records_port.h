@@ -34,6 +34,10 @@ struct StatsDelta {
   UserStats amounts;
 };
 
+// What the player is told when a write through this port fails; the game stops.
+constexpr std::string_view kUserUpdateFailedText = "ユーザーマスタの更新処理に失敗しました";
+constexpr std::string_view kYakuUpdateFailedText = "役マスタの更新処理に失敗しました";
+
 class Records {
  public:
   virtual ~Records() = default;

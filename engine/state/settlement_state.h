@@ -19,7 +19,6 @@ struct SettlementState {
   std::int16_t shownFu = 0;
   std::int16_t shownExperience = 0;  // what the human gained in this hand
   std::int16_t resultWinMethod = 0;  // 1 tsumo, 2 ron, 0 otherwise
-  bool stageConditionMet = false;    // lives for the game
 };
 
 }  // namespace mj

@@ -21,9 +21,7 @@ void ClearPerHandState(TableState& state) {
   static_cast<HumanState&>(state) = HumanState{};
   static_cast<CpuState&>(state) = CpuState{};
   static_cast<LocalYakuState&>(state) = LocalYakuState{};
-  const bool stageConditionMet = state.stageConditionMet;
   static_cast<SettlementState&>(state) = SettlementState{};
-  state.stageConditionMet = stageConditionMet;
   state.waremeSeat = 0;
   state.recordLines.clear();
   state.riichiJustDeclared = false;

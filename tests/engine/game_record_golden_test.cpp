@@ -43,17 +43,30 @@ class DeltaWatcher final : public GameEvents {
   std::vector<std::array<std::int64_t, 4>> deltas;
 };
 
+// Four CPU seats at a table whose record goes to a fresh folder.
+struct RecordingTable {
+  explicit RecordingTable(const std::string& name)
+      : dir(std::filesystem::temp_directory_path() / ("mj_record_" + name)), f(kSeed, Options(dir)), cpu(f.random) {
+    for (int seat = 1; seat <= kSeats; ++seat) f.table.SetSeatController(seat, cpu);
+  }
+  static TableOptions Options(const std::filesystem::path& folder) {
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    TableOptions options;
+    options.recordOutput = true;
+    options.recordPath = (folder / "Tsubakiya.txt").string();
+    return options;
+  }
+  std::filesystem::path dir;
+  test::TableFixture f;
+  CpuSeat cpu;
+};
+
 RecordedGame PlayRecordedGame(const std::string& name) {
-  const std::filesystem::path dir = std::filesystem::temp_directory_path() / ("mj_record_" + name);
-  std::filesystem::remove_all(dir);
-  std::filesystem::create_directories(dir);
-  TableOptions options;
-  options.recordOutput = true;
-  options.recordPath = (dir / "Tsubakiya.txt").string();
-  test::TableFixture f(kSeed, options);
-  CpuSeat cpu(f.random);
+  RecordingTable t(name);
+  const std::filesystem::path& dir = t.dir;
+  test::TableFixture& f = t.f;
   DeltaWatcher watcher;
-  for (int seat = 1; seat <= kSeats; ++seat) f.table.SetSeatController(seat, cpu);
   f.table.SetEvents(watcher);
   f.table.OpenTable();
   EXPECT_TRUE(f.RunToEnd()) << f.lastViolation;
@@ -111,17 +124,10 @@ TEST(GameRecordGolden, TenhouLogHasOneEntryPerHandAndTheSettledDeltas) {
 }
 
 TEST(GameRecordFile, AFailedWriteIsReportedOnceAndPlayGoesOn) {
-  const std::filesystem::path dir = std::filesystem::temp_directory_path() / "mj_record_vanishing";
-  std::filesystem::remove_all(dir);
-  std::filesystem::create_directories(dir);
-  TableOptions options;
-  options.recordOutput = true;
-  options.recordPath = (dir / "Tsubakiya.txt").string();
-  test::TableFixture f(kSeed, options);
-  CpuSeat cpu(f.random);
-  for (int seat = 1; seat <= kSeats; ++seat) f.table.SetSeatController(seat, cpu);
+  RecordingTable t("vanishing");
+  test::TableFixture& f = t.f;
   f.table.OpenTable();
-  std::filesystem::remove_all(dir);  // the folder goes away under the running table
+  std::filesystem::remove_all(t.dir);  // the folder goes away under the running table
   EXPECT_TRUE(f.RunToEnd()) << f.lastViolation;
   EXPECT_FALSE(f.table.IsStopped());
   EXPECT_EQ(f.dialogs.errors, std::vector<std::string>{"牌譜ファイルの出力先に問題がある為記録できません"});
